@@ -1,0 +1,107 @@
+#pragma once
+
+#include "platform/Form.h"
+
+class TEdit;
+class TGroupBox;
+class TLabel;
+class TMainMenu;
+class TMenuItem;
+class TPanel;
+class TRadioButton;
+class TScrollBar;
+class TSpeedButton;
+class TTimer;
+
+// The one working window: tool bar, preview tile, channel sliders with their
+// read-outs, the attribute buttons and the value strip. The scheme lives in
+// these controls; there is no other copy of it.
+class TColor_Scan : public TForm {
+public:
+    TColor_Scan();
+
+    TMainMenu* MainMenu;
+    TMenuItem* FileMnu;
+    TMenuItem* NewMnu;
+    TMenuItem* OpenMnu;
+    TMenuItem* SaveMnu;
+    TMenuItem* SaveAsMnu;
+    TMenuItem* N2;
+    TMenuItem* ExitMnu;
+    TMenuItem* OptionsMnu;
+    TMenuItem* SaveSettings;
+    TMenuItem* HlpHints;
+    TMenuItem* ToolBarMnu;
+    TMenuItem* Help1;
+    TMenuItem* HlpUsage;
+    TMenuItem* HlpAbout;
+    TTimer* TmrSplash;
+    TMenuItem* Edit1;
+    TMenuItem* CopyScheme1;
+    TMenuItem* PasteScheme1;
+    TMenuItem* CopyBackground1;
+    TMenuItem* CopyText1;
+    TMenuItem* CopyLink1;
+    TMenuItem* CopyVLink1;
+    TMenuItem* N1;
+    TPanel* PnlMain;
+    TPanel* PanelDigit;
+    TLabel* TextLbl;
+    TLabel* LblTextSum;
+    TLabel* LinkLbl;
+    TLabel* LblLinkSum;
+    TLabel* VLinkLbl;
+    TLabel* LblVlinkSum;
+    TLabel* BGLbl;
+    TLabel* LblBGSum;
+    TGroupBox* GBProperty;
+    TRadioButton* RBText;
+    TRadioButton* RBLink;
+    TRadioButton* RBVlink;
+    TRadioButton* RBBGColor;
+    TEdit* EditBlueDec;
+    TEdit* EditBlueHex;
+    TEdit* EditGreenHex;
+    TEdit* EditGreenDec;
+    TEdit* EditRedDec;
+    TEdit* EditRedHex;
+    TLabel* HexLbl;
+    TLabel* DecLbl;
+    TScrollBar* ScrollRed;
+    TScrollBar* ScrollGreen;
+    TScrollBar* ScrollBlue;
+    TLabel* LabelBlueSlide;
+    TLabel* LabelGreenSlide;
+    TLabel* LabelRedSlide;
+    TPanel* ColorPanel;
+    TLabel* LblText;
+    TLabel* LblLink;
+    TLabel* LblVLink;
+    TPanel* PanelSB;
+    TSpeedButton* SBCopy;
+    TSpeedButton* SBHelp;
+    TSpeedButton* SBQuit;
+    TSpeedButton* SBColor;
+    TSpeedButton* SBPaste;
+    TLabel* LblColor;
+    TMenuItem* CustomColor1;
+
+    void ExitMnuClick(QObject* Sender);
+    void SBQuitClick(QObject* Sender);
+    void FormCreate(QObject* Sender);
+    void FormClose(QObject* Sender, TCloseAction& Action);
+    void TmrSplashTimer(QObject* Sender);
+
+private:
+    void createControls();
+    void createMenus();
+    void applyLayout();
+    void applyLook();
+    void applyTabOrder();
+    void wireEvents();
+};
+
+// The one-letter marker of the attribute being edited: B, T, L or V.
+extern QChar ActiveProperty;
+
+extern TColor_Scan* Color_Scan;

@@ -1,0 +1,34 @@
+#include "Colr_frm/Colr_frm.h"
+
+#include "Splash/Splash.h"
+#include "platform/Timer.h"
+
+void TColor_Scan::FormCreate(QObject*)
+{
+    ActiveProperty = u'B';
+}
+
+void TColor_Scan::FormClose(QObject*, TCloseAction&)
+{
+    // The splash window is the application's main form: closing it ends the
+    // program. An error before this line keeps the program running.
+    FormSplash->Close();
+}
+
+void TColor_Scan::TmrSplashTimer(QObject*)
+{
+    FormSplash->TmrColor->setEnabled(false);
+    FormSplash->Hide();
+    Show();
+    TmrSplash->setEnabled(false);
+}
+
+void TColor_Scan::ExitMnuClick(QObject*)
+{
+    Close();
+}
+
+void TColor_Scan::SBQuitClick(QObject*)
+{
+    Close();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/Form.h"
+
+class TImage;
+class TLabel;
+class TPanel;
+class TTimer;
+
+// Shown first and for five seconds while the main window is prepared; it is
+// the application's main form, so closing it ends the program.
+class TFormSplash : public TForm {
+public:
+    TFormSplash();
+
+    TPanel* Panel1;
+    TImage* ProgramIcon;
+    TLabel* Label1;
+    TLabel* Label4;
+    TLabel* Label5;
+    TLabel* Label6;
+    TLabel* Label7;
+    TLabel* Label8;
+    TLabel* Label9;
+    TLabel* LblVersion;
+    TLabel* LblAuthor;
+    TTimer* TmrColor;
+
+    void FormCreate(QObject* Sender);
+    void TmrColorTimer(QObject* Sender);
+
+    // The step of the version text's colour cycle.
+    static constexpr TColor colorStep = 527600;
+
+private:
+    void createControls();
+    void applyDesign();
+};
+
+extern TFormSplash* FormSplash;

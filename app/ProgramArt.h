@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+// The program's icon (every window's) and its 96 × 96 picture.
+QIcon programIcon();
+QPixmap programPicture();

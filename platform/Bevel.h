@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QRect>
+
+class QPainter;
+class QPalette;
+
+enum class TBevelCut { bvNone, bvLowered, bvRaised };
+
+// Draws a one-pixel bevel on the edge of `rect` and returns what lies inside it.
+QRect drawBevel(QPainter& painter, const QRect& rect, const QPalette& palette, TBevelCut cut);
+// The single-line border of a panel: one dark line, the rect inside it returned.
+QRect drawSingleBorder(QPainter& painter, const QRect& rect, const QPalette& palette);

@@ -1,0 +1,14 @@
+#include "platform/BitBtn.h"
+
+#include "platform/Glyph.h"
+
+TBitBtn::TBitBtn(QWidget* parent) : TWidget<QPushButton>(parent)
+{
+    setTabStop(TTabStop::Yes);
+    connect(this, &QAbstractButton::clicked, this, [this] { fire(OnClick); });
+}
+
+void TBitBtn::setGlyph(const QPixmap& glyph)
+{
+    setIcon(withOliveTransparent(glyph));
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/Control.h"
+
+#include <QGroupBox>
+
+class TGroupBox : public TWidget<QGroupBox> {
+public:
+    explicit TGroupBox(QWidget* parent) : TWidget<QGroupBox>(parent) {}
+
+    QString caption() const override { return title(); }
+    void setCaption(const QString& caption) override { setTitle(caption); }
+};

@@ -1,0 +1,13 @@
+#include "platform/Image.h"
+
+TImage::TImage(QWidget* parent) : TWidget<QLabel>(parent)
+{
+    takesClicks_ = true;
+}
+
+void TImage::setPicture(const QPixmap& picture)
+{
+    setPixmap(picture);
+    if (autoSize_)
+        resize(picture.size());
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <functional>
+
+using TTimerEvent = std::function<void(QObject* sender)>;
+
+// Enabled from its creation; each tick runs OnTimer through the dispatcher.
+class TTimer : public QObject {
+public:
+    explicit TTimer(QObject* owner);
+
+    int interval() const { return timer_.interval(); }
+    void setInterval(int milliseconds);
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool enabled);
+
+    TTimerEvent OnTimer;
+
+    // One tick, as the loop would deliver it (tests and benchmarks).
+    void tick();
+
+private:
+    QTimer timer_;
+    bool enabled_ = true;
+};
