@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The built program under Xvfb, as a person meets it: the splash comes up,
 # the main window replaces it after five seconds, the close box ends the
-# program with status 0; SIGTERM ends it at once.
+# program with status 0; SIGTERM and SIGINT end it at once.
 set -euo pipefail
 
 binary=$1
@@ -79,15 +79,16 @@ if [ -n "${HUEWISE_SCREENSHOT:-}" ]; then import -window root "$HUEWISE_SCREENSH
 wait_exit 10 || fail "the close box did not end the program"
 [ "$status" -eq 0 ] || { cat "$work/app.log" >&2; fail "exit status $status after the close box"; }
 
-# SIGTERM ends it at once, in the splash and after the hand-over alike.
-for phase in splash main; do
+# SIGTERM and SIGINT end it at once, in the splash and after the hand-over.
+for case in "TERM splash" "INT main"; do
+    read -r signal phase <<<"$case"
     start
-    if [ $phase = splash ]; then wait_for_size 310 10 >/dev/null; else wait_for_size 412 15 >/dev/null; fi \
+    if [ "$phase" = splash ]; then wait_for_size 310 10 >/dev/null; else wait_for_size 412 15 >/dev/null; fi \
         || fail "no $phase window"
-    kill -TERM "$app_pid"
-    wait_exit 3 || fail "SIGTERM did not end the program in the $phase phase"
-    [ "$status" -eq 0 ] || { cat "$work/app.log" >&2; fail "exit status $status after SIGTERM"; }
+    kill "-$signal" "$app_pid"
+    wait_exit 3 || fail "SIG$signal did not end the program in the $phase phase"
+    [ "$status" -eq 0 ] || { cat "$work/app.log" >&2; fail "exit status $status after SIG$signal"; }
 done
 [ ! -e "$XDG_CONFIG_HOME/Huewise.ini" ] || fail "ending from outside wrote the settings file"
 
-echo "e2e: start, splash, hand-over, close box and SIGTERM all behaved"
+echo "e2e: start, splash, hand-over, close box, SIGTERM and SIGINT all behaved"
