@@ -1,5 +1,6 @@
 #include "Colr_frm/Colr_frm.h"
 
+#include "platform/ColorDialog.h"
 #include "platform/Edit.h"
 #include "platform/GroupBox.h"
 #include "platform/Label.h"
@@ -25,6 +26,7 @@ TColor_Scan::TColor_Scan()
 
 void TColor_Scan::createControls()
 {
+    ColorDlg = new TColorDialog(this);
     TmrSplash = new TTimer(this);
 
     PnlMain = new TPanel(client());
@@ -58,9 +60,29 @@ void TColor_Scan::createControls()
 
 void TColor_Scan::wireEvents()
 {
-    OnCreate = [this](QObject* sender) { FormCreate(sender); };
+    const auto notify = [this](void (TColor_Scan::*handler)(QObject*)) {
+        return [this, handler](QObject* sender) { (this->*handler)(sender); };
+    };
+    const auto scroll = [this](void (TColor_Scan::*handler)(QObject*, TScrollCode, int&)) {
+        return [this, handler](QObject* sender, TScrollCode code, int& pos) { (this->*handler)(sender, code, pos); };
+    };
+
+    OnCreate = notify(&TColor_Scan::FormCreate);
     OnClose = [this](QObject* sender, TCloseAction& action) { FormClose(sender, action); };
-    TmrSplash->OnTimer = [this](QObject* sender) { TmrSplashTimer(sender); };
-    ExitMnu->OnClick = [this](QObject* sender) { ExitMnuClick(sender); };
-    SBQuit->OnClick = [this](QObject* sender) { SBQuitClick(sender); };
+    TmrSplash->OnTimer = notify(&TColor_Scan::TmrSplashTimer);
+    ExitMnu->OnClick = notify(&TColor_Scan::ExitMnuClick);
+    SBQuit->OnClick = notify(&TColor_Scan::SBQuitClick);
+
+    ScrollRed->OnScroll = scroll(&TColor_Scan::ScrollRedScroll);
+    ScrollGreen->OnScroll = scroll(&TColor_Scan::ScrollGreenScroll);
+    ScrollBlue->OnScroll = scroll(&TColor_Scan::ScrollBlueScroll);
+    RBBGColor->OnClick = notify(&TColor_Scan::RBBGColorClick);
+    RBText->OnClick = notify(&TColor_Scan::RBTextClick);
+    RBLink->OnClick = notify(&TColor_Scan::RBLinkClick);
+    RBVlink->OnClick = notify(&TColor_Scan::RBVlinkClick);
+
+    // The tile answers only where it is bare: its sample lines take their own clicks.
+    ColorPanel->OnClick = notify(&TColor_Scan::ColorPanelClick);
+    SBColor->OnClick = notify(&TColor_Scan::ColorPanelClick);
+    CustomColor1->OnClick = notify(&TColor_Scan::ColorPanelClick);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/Form.h"
+#include "platform/ScrollBar.h"
 
+class TColorDialog;
 class TEdit;
 class TGroupBox;
 class TLabel;
@@ -9,7 +11,6 @@ class TMainMenu;
 class TMenuItem;
 class TPanel;
 class TRadioButton;
-class TScrollBar;
 class TSpeedButton;
 class TTimer;
 
@@ -20,6 +21,7 @@ class TColor_Scan : public TForm {
 public:
     TColor_Scan();
 
+    TColorDialog* ColorDlg;
     TMainMenu* MainMenu;
     TMenuItem* FileMnu;
     TMenuItem* NewMnu;
@@ -86,9 +88,21 @@ public:
     TLabel* LblColor;
     TMenuItem* CustomColor1;
 
+    void ColorPanelClick(QObject* Sender);
     void ExitMnuClick(QObject* Sender);
     void SBQuitClick(QObject* Sender);
+    void SetBGColor();
+    void SetTextColor();
+    void SetLinkColor();
+    void SetVLinkColor();
     void FormCreate(QObject* Sender);
+    void RBBGColorClick(QObject* Sender);
+    void RBTextClick(QObject* Sender);
+    void RBLinkClick(QObject* Sender);
+    void RBVlinkClick(QObject* Sender);
+    void ScrollGreenScroll(QObject* Sender, TScrollCode ScrollCode, int& ScrollPos);
+    void ScrollBlueScroll(QObject* Sender, TScrollCode ScrollCode, int& ScrollPos);
+    void ScrollRedScroll(QObject* Sender, TScrollCode ScrollCode, int& ScrollPos);
     void FormClose(QObject* Sender, TCloseAction& Action);
     void TmrSplashTimer(QObject* Sender);
 
@@ -99,6 +113,13 @@ private:
     void applyLook();
     void applyTabOrder();
     void wireEvents();
+
+    // The Set operation that ActiveProperty names, tested B, L, T, V.
+    void applyToActiveProperty();
+    TColor sliderColor() const;
+    void scrollChannel(TScrollBar* bar, TEdit* hexBox, TEdit* decimalBox);
+    void setSampleFontColor(TLabel* sample, TLabel* summary);
+    void loadAttribute(QChar letter, TColor value, TLabel* summary);
 };
 
 // The one-letter marker of the attribute being edited: B, T, L or V.

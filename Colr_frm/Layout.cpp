@@ -1,6 +1,7 @@
 #include "Colr_frm/Colr_frm.h"
 
 #include "app/ProgramArt.h"
+#include "platform/ColorDialog.h"
 #include "platform/Edit.h"
 #include "platform/Fonts.h"
 #include "platform/GroupBox.h"
@@ -174,6 +175,11 @@ void TColor_Scan::applyLook()
     };
     for (const auto& g : glyphs)
         g.button->setGlyph(QPixmap(QStringLiteral(":/glyphs/%1.xpm").arg(QLatin1String(g.glyph))), g.images);
+
+    ColorDlg->setOptions(TColorDialogOption::cdFullOpen);
+    TStringList& customColors = ColorDlg->customColors();
+    for (const char* line : {"$FFFFFF", "$FF00FF", "$00FF00"})
+        customColors.add(QLatin1String(line));
 
     TmrSplash->setInterval(5000);
     TmrSplash->setEnabled(true);
