@@ -8,6 +8,7 @@
 #include "platform/SpeedButton.h"
 #include "support/ModalAnswer.h"
 #include "support/SchemeView.h"
+#include "support/ShowWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -67,10 +68,7 @@ protected:
     void SetUp() override
     {
         w.DoCreate();
-        w.Show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-        QApplication::setActiveWindow(&w);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        ASSERT_TRUE(showAndActivate(w));
     }
 
     SeenInDialog pickThroughTile(const Pick& pick) { return pickThrough([&] { clickBareTile(); }, pick); }
@@ -166,10 +164,7 @@ TEST(ColorPickerTriggers, TileButtonAndMenuGiveIdenticalResults)
     for (const auto& trigger : triggers) {
         TColor_Scan w;
         w.DoCreate();
-        w.Show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-        QApplication::setActiveWindow(&w);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        ASSERT_TRUE(showAndActivate(w));
         SeenInDialog seen;
         ModalAnswer answer([&](QWidget* modal) { answerColourDialog(modal, {QColor(18, 52, 86)}, seen); });
         trigger(w);

@@ -4,6 +4,7 @@
 #include "platform/Panel.h"
 #include "platform/RadioButton.h"
 #include "support/SchemeView.h"
+#include "support/ShowWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -17,10 +18,7 @@ protected:
     void SetUp() override
     {
         w.DoCreate();
-        w.Show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-        QApplication::setActiveWindow(&w);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        ASSERT_TRUE(showAndActivate(w));
     }
 
     void choose(TRadioButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, 8)); }

@@ -7,6 +7,7 @@
 #include "platform/Menu.h"
 #include "platform/SpeedButton.h"
 #include "platform/Timer.h"
+#include "support/ShowWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -23,9 +24,8 @@ protected:
     static void handOver()
     {
         Color_Scan->TmrSplash->tick();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(Color_Scan));
-        QApplication::setActiveWindow(Color_Scan);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Color_Scan));
+        ASSERT_TRUE(Color_Scan->isVisible());
+        ASSERT_TRUE(showAndActivate(*Color_Scan));
     }
 };
 

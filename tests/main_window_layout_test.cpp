@@ -8,6 +8,7 @@
 #include "platform/ScrollBar.h"
 #include "platform/SpeedButton.h"
 #include "platform/Timer.h"
+#include "support/ShowWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -24,14 +25,6 @@ namespace {
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { w.DoCreate(); }
-
-    void showAndActivate()
-    {
-        w.Show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-        QApplication::setActiveWindow(&w);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    }
 
     TColor_Scan w;
 };
@@ -132,7 +125,7 @@ TEST_F(MainWindowTest, WindowIsFixedWithCloseBoxOnlyAndAnUndecoratedCaption)
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
-    showAndActivate();
+    ASSERT_TRUE(showAndActivate(w));
     EXPECT_EQ(w.minimumSize(), w.maximumSize()) << "the window must not be resizable";
     EXPECT_EQ(w.client()->size(), QSize(412, 320));
 }
@@ -186,7 +179,7 @@ TEST_F(MainWindowTest, OnlyBGColorIsBold)
 
 TEST_F(MainWindowTest, TabCyclesThroughTheCheckedButtonAndTheThreeBars)
 {
-    showAndActivate();
+    ASSERT_TRUE(showAndActivate(w));
     w.RBBGColor->setFocus();
     ASSERT_EQ(QApplication::focusWidget(), w.RBBGColor);
     const QWidget* expected[] = {w.ScrollRed, w.ScrollGreen, w.ScrollBlue, w.RBBGColor, w.ScrollRed};
@@ -203,7 +196,7 @@ TEST_F(MainWindowTest, TabCyclesThroughTheCheckedButtonAndTheThreeBars)
 
 TEST_F(MainWindowTest, ClickOnASampleLineIsNotAClickOnTheTile)
 {
-    showAndActivate();
+    ASSERT_TRUE(showAndActivate(w));
     int tileClicks = 0;
     w.ColorPanel->OnClick = [&](QObject*) { ++tileClicks; };
     QTest::mouseClick(w.LblText, Qt::LeftButton, {}, QPoint(20, 8));
