@@ -85,4 +85,25 @@ void TColor_Scan::wireEvents()
     ColorPanel->OnClick = notify(&TColor_Scan::ColorPanelClick);
     SBColor->OnClick = notify(&TColor_Scan::ColorPanelClick);
     CustomColor1->OnClick = notify(&TColor_Scan::ColorPanelClick);
+
+    SBCopy->OnClick = notify(&TColor_Scan::SBCopyClick);
+    CopyScheme1->OnClick = notify(&TColor_Scan::SBCopyClick);
+    SBPaste->OnClick = notify(&TColor_Scan::SBPasteClick);
+    PasteScheme1->OnClick = notify(&TColor_Scan::SBPasteClick);
+    const struct {
+        TLabel* caption;
+        TLabel* summary;
+        TMenuItem* item;
+        void (TColor_Scan::*handler)(QObject*);
+    } singleCopies[] = {
+        {BGLbl, LblBGSum, CopyBackground1, &TColor_Scan::BGLblDblClick},
+        {TextLbl, LblTextSum, CopyText1, &TColor_Scan::TextLblDblClick},
+        {LinkLbl, LblLinkSum, CopyLink1, &TColor_Scan::LinkLblDblClick},
+        {VLinkLbl, LblVlinkSum, CopyVLink1, &TColor_Scan::VLinkLblDblClick},
+    };
+    for (const auto& copy : singleCopies) {
+        copy.caption->OnDblClick = notify(copy.handler);
+        copy.summary->OnDblClick = notify(copy.handler);
+        copy.item->OnClick = notify(copy.handler);
+    }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Colr_frm/SchemeText.h"
 #include "platform/Form.h"
 #include "platform/ScrollBar.h"
 
@@ -90,7 +91,9 @@ public:
 
     void ColorPanelClick(QObject* Sender);
     void ExitMnuClick(QObject* Sender);
+    void TextLblDblClick(QObject* Sender);
     void SBQuitClick(QObject* Sender);
+    void SBCopyClick(QObject* Sender);
     void SetBGColor();
     void SetTextColor();
     void SetLinkColor();
@@ -103,6 +106,13 @@ public:
     void ScrollGreenScroll(QObject* Sender, TScrollCode ScrollCode, int& ScrollPos);
     void ScrollBlueScroll(QObject* Sender, TScrollCode ScrollCode, int& ScrollPos);
     void ScrollRedScroll(QObject* Sender, TScrollCode ScrollCode, int& ScrollPos);
+    void BGLblDblClick(QObject* Sender);
+    void LinkLblDblClick(QObject* Sender);
+    void VLinkLblDblClick(QObject* Sender);
+    void SBPasteClick(QObject* Sender);
+    // Applies the colours a scheme text carries; raises EConvertError at the
+    // first value that is not hexadecimal, with the attributes before it applied.
+    void ProcString(QString Text);
     void FormClose(QObject* Sender, TCloseAction& Action);
     void TmrSplashTimer(QObject* Sender);
 
@@ -120,6 +130,8 @@ private:
     void scrollChannel(TScrollBar* bar, TEdit* hexBox, TEdit* decimalBox);
     void setSampleFontColor(TLabel* sample, TLabel* summary);
     void loadAttribute(QChar letter, TColor value, TLabel* summary);
+    TLabel* summaryLabel(SchemeSlot slot) const;
+    void copyAttribute(SchemeSlot slot);
 };
 
 // The one-letter marker of the attribute being edited: B, T, L or V.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Colr_frm/Colr_frm.h"
+#include "support/QtPrinters.h"
 
 #include <QString>
 #include <ostream>

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// The four attributes, always in this order.
+enum class SchemeSlot { BGCOLOR, TEXT, LINK, VLINK };
+inline constexpr std::array<SchemeSlot, 4> schemeSlots = {
+    SchemeSlot::BGCOLOR, SchemeSlot::TEXT, SchemeSlot::LINK, SchemeSlot::VLINK};
+
+QString keyword(SchemeSlot slot);
+
+// One attribute as the clipboard gets it: KEYWORD="#value".
+QString attributeText(SchemeSlot slot, const QString& value);
+// All four fragments in order, one blank between them.
+QString schemeText(const std::array<QString, 4>& values);
+
+// Where each attribute's six value characters start in `text`, or none when
+// the attribute is to be skipped. The values lie wholly inside the text.
+using SchemeValueOffsets = std::array<std::optional<qsizetype>, 4>;
+SchemeValueOffsets findSchemeValues(const QString& text);
+
+// Upper-cases the 26 letters a to z and nothing else, whatever the locale.
+QString upperCaseAscii(const QString& text);
