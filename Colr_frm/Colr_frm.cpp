@@ -72,6 +72,7 @@ void TColor_Scan::wireEvents()
     TmrSplash->OnTimer = notify(&TColor_Scan::TmrSplashTimer);
     ExitMnu->OnClick = notify(&TColor_Scan::ExitMnuClick);
     SBQuit->OnClick = notify(&TColor_Scan::SBQuitClick);
+    SaveSettings->OnClick = notify(&TColor_Scan::SaveSettingsClick);
 
     ScrollRed->OnScroll = scroll(&TColor_Scan::ScrollRedScroll);
     ScrollGreen->OnScroll = scroll(&TColor_Scan::ScrollGreenScroll);

@@ -15,6 +15,14 @@ class TRadioButton;
 class TSpeedButton;
 class TTimer;
 
+// What was loaded at start-up; written back at close when "&Save Settings" is off.
+struct TStartupSnapshot {
+    QString BGCOLOR, TEXT, LINK, VLINK; // at most six characters each
+    int X = 0;
+    int Y = 0;
+    bool Hints = true;
+};
+
 // The one working window: tool bar, preview tile, channel sliders with their
 // read-outs, the attribute buttons and the value strip. The scheme lives in
 // these controls; there is no other copy of it.
@@ -89,6 +97,8 @@ public:
     TLabel* LblColor;
     TMenuItem* CustomColor1;
 
+    TStartupSnapshot StartupSnapshot;
+
     void ColorPanelClick(QObject* Sender);
     void ExitMnuClick(QObject* Sender);
     void TextLblDblClick(QObject* Sender);
@@ -110,6 +120,7 @@ public:
     void LinkLblDblClick(QObject* Sender);
     void VLinkLblDblClick(QObject* Sender);
     void SBPasteClick(QObject* Sender);
+    void SaveSettingsClick(QObject* Sender);
     // Applies the colours a scheme text carries; raises EConvertError at the
     // first value that is not hexadecimal, with the attributes before it applied.
     void ProcString(QString Text);
@@ -132,6 +143,9 @@ private:
     void loadAttribute(QChar letter, TColor value, TLabel* summary);
     TLabel* summaryLabel(SchemeSlot slot) const;
     void copyAttribute(SchemeSlot slot);
+    void loadSettings();
+    void saveSettings();
+    QString startupSchemeText() const;
 };
 
 // The one-letter marker of the attribute being edited: B, T, L or V.

@@ -6,12 +6,16 @@
 void TColor_Scan::FormCreate(QObject*)
 {
     ActiveProperty = u'B';
+    loadSettings();
+    // A stored colour the reader rejects ends the handler here, with its error box.
+    ProcString(startupSchemeText());
 }
 
 void TColor_Scan::FormClose(QObject*, TCloseAction&)
 {
+    saveSettings();
     // The splash window is the application's main form: closing it ends the
-    // program. An error before this line keeps the program running.
+    // program. A failed write above keeps the program running.
     FormSplash->Close();
 }
 

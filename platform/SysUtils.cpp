@@ -14,14 +14,7 @@ QString IntToStr(int value)
     return QString::number(value);
 }
 
-namespace {
-
-[[noreturn]] void notAnInteger(const QString& text)
-{
-    throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
-}
-
-int hexDigit(QChar c)
+int hexDigitValue(QChar c)
 {
     const char16_t u = c.unicode();
     if (u >= u'0' && u <= u'9')
@@ -31,6 +24,13 @@ int hexDigit(QChar c)
     if (u >= u'A' && u <= u'F')
         return u - u'A' + 10;
     return -1;
+}
+
+namespace {
+
+[[noreturn]] void notAnInteger(const QString& text)
+{
+    throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
 }
 
 } // namespace
@@ -50,7 +50,7 @@ int StrToInt(const QString& text)
         const qsizetype first = i;
         std::uint32_t value = 0;
         for (; i < text.size(); ++i) {
-            const int d = hexDigit(text[i]);
+            const int d = hexDigitValue(text[i]);
             // More than eight digits would not fit the 32-bit integer.
             if (d < 0 || i - first >= 8)
                 notAnInteger(text);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The built program under Xvfb, as a person meets it: the splash comes up,
 # the main window replaces it after five seconds, the close box ends the
-# program with status 0; SIGTERM and SIGINT end it at once.
+# program with status 0 after writing the settings file; SIGTERM and SIGINT
+# end it at once and write nothing.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -20,6 +21,10 @@ if [ -n "${HUEWISE_SCREENSHOT:-}" ]; then import -window root "$HUEWISE_SCREENSH
 "$here/close_window.py" "$main"
 wait_exit 10 || fail "the close box did not end the program"
 [ "$status" -eq 0 ] || { cat "$work/app.log" >&2; fail "exit status $status after the close box"; }
+settings=$XDG_CONFIG_HOME/Huewise.ini
+keys=$(grep -o '^[A-Za-z]*=' "$settings" | tr -d '=' | tr '\n' ' ')
+[ "$keys" = "BGCOLOR TEXT LINK VLINK Hints ToolBar SaveSettings X Y " ] || fail "settings file holds [$keys]"
+cp "$settings" "$work/settings.before"
 
 # SIGTERM and SIGINT end it at once, in the splash and after the hand-over.
 for case in "TERM splash" "INT main"; do
@@ -31,6 +36,6 @@ for case in "TERM splash" "INT main"; do
     wait_exit 3 || fail "SIG$signal did not end the program in the $phase phase"
     [ "$status" -eq 0 ] || { cat "$work/app.log" >&2; fail "exit status $status after SIG$signal"; }
 done
-[ ! -e "$XDG_CONFIG_HOME/Huewise.ini" ] || fail "ending from outside wrote the settings file"
+cmp -s "$settings" "$work/settings.before" || fail "ending from outside wrote the settings file"
 
 echo "e2e: start, splash, hand-over, close box, SIGTERM and SIGINT all behaved"

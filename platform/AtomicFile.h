@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Replaces the file at `path` with `bytes` all at once: they go to a
+// temporary file beside it, which is flushed to disk and renamed over the
+// old file only when every byte is written. On any failure the temporary
+// file is removed and the old file stays whole. A symbolic link keeps
+// pointing where it did; the file it names is the one replaced.
+bool writeFileAtomically(const QString& path, const QByteArray& bytes);

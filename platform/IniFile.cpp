@@ -1,0 +1,214 @@
+#include "platform/IniFile.h"
+
+#include "platform/AtomicFile.h"
+#include "platform/Exceptions.h"
+#include "platform/SysUtils.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QStringList>
+
+#include <limits>
+
+namespace {
+
+constexpr qsizetype maxValueLength = 1023;
+
+// Latin-1 keeps every byte of a hand-edited file as it was when the file
+// is written back.
+QStringList readLines(const QString& path, bool* crlf = nullptr)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QString text = QString::fromLatin1(file.readAll());
+    if (crlf)
+        *crlf = text.contains(QLatin1String("\r\n"));
+    QStringList lines = text.split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+QString withoutCR(const QString& line)
+{
+    return line.endsWith(u'\r') ? line.chopped(1) : line;
+}
+
+std::optional<QString> sectionName(const QString& line)
+{
+    const QString trimmed = withoutCR(line).trimmed();
+    if (!trimmed.startsWith(u'['))
+        return std::nullopt;
+    const qsizetype close = trimmed.indexOf(u']');
+    if (close < 0)
+        return std::nullopt;
+    return trimmed.mid(1, close - 1).trimmed();
+}
+
+struct Entry {
+    QString key;
+    QString value;
+};
+
+std::optional<Entry> entryOf(const QString& line)
+{
+    const QString text = withoutCR(line);
+    if (text.trimmed().startsWith(u';'))
+        return std::nullopt;
+    const qsizetype equals = text.indexOf(u'=');
+    if (equals < 0)
+        return std::nullopt;
+    return Entry{text.left(equals).trimmed(), text.mid(equals + 1).trimmed()};
+}
+
+bool sameName(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+TIniFile::TIniFile(const QString& fileName)
+    : name_(fileName)
+    , path_(QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)).filePath(fileName))
+{
+}
+
+std::optional<QString> TIniFile::readValue(const QString& section, const QString& key) const
+{
+    bool inSection = false;
+    for (const QString& line : readLines(path_)) {
+        if (auto name = sectionName(line)) {
+            inSection = sameName(*name, section);
+            continue;
+        }
+        if (!inSection)
+            continue;
+        if (auto entry = entryOf(line); entry && sameName(entry->key, key)) {
+            QString value = entry->value;
+            // A value in matching quotes is read without them.
+            if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'')
+                && value.back() == value.front())
+                value = value.mid(1, value.size() - 2);
+            return value.left(maxValueLength);
+        }
+    }
+    return std::nullopt;
+}
+
+QString TIniFile::ReadString(const QString& section, const QString& key, const QString& defaultValue) const
+{
+    return readValue(section, key).value_or(defaultValue);
+}
+
+int TIniFile::ReadInteger(const QString& section, const QString& key, int defaultValue) const
+{
+    return iniInteger(readValue(section, key).value_or(QString())).value_or(defaultValue);
+}
+
+bool TIniFile::ReadBool(const QString& section, const QString& key, bool defaultValue) const
+{
+    return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+void TIniFile::WriteString(const QString& section, const QString& key, const QString& value)
+{
+    bool crlf = false;
+    QStringList lines = readLines(path_, &crlf);
+    const QString eol = crlf ? QStringLiteral("\r") : QString();
+    const QString newLine = key + u'=' + value + eol;
+
+    qsizetype sectionAt = -1;
+    qsizetype lastEntry = -1;
+    bool replaced = false;
+    for (qsizetype i = 0; i < lines.size() && !replaced; ++i) {
+        if (auto name = sectionName(lines[i])) {
+            if (sectionAt >= 0)
+                break; // past the end of our section
+            if (sameName(*name, section))
+                sectionAt = lastEntry = i;
+            continue;
+        }
+        if (sectionAt < 0)
+            continue;
+        if (auto entry = entryOf(lines[i])) {
+            if (sameName(entry->key, key)) {
+                lines[i] = newLine;
+                replaced = true;
+            }
+            lastEntry = i;
+        }
+    }
+    if (!replaced) {
+        if (sectionAt >= 0) {
+            lines.insert(lastEntry + 1, newLine);
+        } else {
+            lines << u'[' + section + u']' + eol << newLine;
+        }
+    }
+
+    QString text;
+    for (const QString& line : lines)
+        text += line + u'\n';
+
+    const QString failure = QStringLiteral("Unable to write to %1").arg(name_);
+    if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
+        throw Exception(failure);
+    if (!writeFileAtomically(path_, text.toLatin1()))
+        throw Exception(failure);
+}
+
+void TIniFile::WriteInteger(const QString& section, const QString& key, int value)
+{
+    WriteString(section, key, QString::number(value));
+}
+
+void TIniFile::WriteBool(const QString& section, const QString& key, bool value)
+{
+    WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+std::optional<int> iniInteger(const QString& stored)
+{
+    QString text = stored;
+    if (text.size() > 2 && (text.startsWith(QLatin1String("0x")) || text.startsWith(QLatin1String("0X"))))
+        text = u'$' + text.mid(2);
+    qsizetype i = 0;
+    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
+        ++i;
+    if (i < text.size() && text[i] == u'$') {
+        const qsizetype first = ++i;
+        if (text.size() - first < 1 || text.size() - first > 8)
+            return std::nullopt;
+        quint32 value = 0;
+        for (; i < text.size(); ++i) {
+            const int digit = hexDigitValue(text[i]);
+            if (digit < 0)
+                return std::nullopt;
+            value = value * 16 + static_cast<quint32>(digit);
+        }
+        // Eight digits are a 32-bit pattern: $FFFFFFFF is -1.
+        return static_cast<int>(value);
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        negative = text[i++] == u'-';
+    if (i >= text.size())
+        return std::nullopt;
+    long long value = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (u < u'0' || u > u'9')
+            return std::nullopt;
+        value = value * 10 + (u - u'0');
+        if (value > static_cast<long long>(std::numeric_limits<int>::max()) + 1)
+            return std::nullopt;
+    }
+    if (negative)
+        value = -value;
+    if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min())
+        return std::nullopt;
+    return static_cast<int>(value);
+}
