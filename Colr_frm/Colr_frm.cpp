@@ -2,6 +2,7 @@
 
 #include "platform/ColorDialog.h"
 #include "platform/Edit.h"
+#include "platform/FileDialog.h"
 #include "platform/GroupBox.h"
 #include "platform/Label.h"
 #include "platform/Menu.h"
@@ -27,6 +28,8 @@ TColor_Scan::TColor_Scan()
 void TColor_Scan::createControls()
 {
     ColorDlg = new TColorDialog(this);
+    SaveDialog = new TSaveDialog(this);
+    OpenDialog = new TOpenDialog(this);
     TmrSplash = new TTimer(this);
 
     PnlMain = new TPanel(client());
@@ -73,6 +76,10 @@ void TColor_Scan::wireEvents()
     ExitMnu->OnClick = notify(&TColor_Scan::ExitMnuClick);
     SBQuit->OnClick = notify(&TColor_Scan::SBQuitClick);
     SaveSettings->OnClick = notify(&TColor_Scan::SaveSettingsClick);
+    NewMnu->OnClick = notify(&TColor_Scan::NewMnuClick);
+    OpenMnu->OnClick = notify(&TColor_Scan::OpenMnuClick);
+    SaveMnu->OnClick = notify(&TColor_Scan::SaveMnuClick);
+    SaveAsMnu->OnClick = notify(&TColor_Scan::SaveAsMnuClick);
 
     ScrollRed->OnScroll = scroll(&TColor_Scan::ScrollRedScroll);
     ScrollGreen->OnScroll = scroll(&TColor_Scan::ScrollGreenScroll);

@@ -6,6 +6,8 @@
 
 class TColorDialog;
 class TEdit;
+class TOpenDialog;
+class TSaveDialog;
 class TGroupBox;
 class TLabel;
 class TMainMenu;
@@ -46,6 +48,8 @@ public:
     TMenuItem* Help1;
     TMenuItem* HlpUsage;
     TMenuItem* HlpAbout;
+    TSaveDialog* SaveDialog;
+    TOpenDialog* OpenDialog;
     TTimer* TmrSplash;
     TMenuItem* Edit1;
     TMenuItem* CopyScheme1;
@@ -100,7 +104,11 @@ public:
     TStartupSnapshot StartupSnapshot;
 
     void ColorPanelClick(QObject* Sender);
+    void OpenMnuClick(QObject* Sender);
+    void SaveMnuClick(QObject* Sender);
+    void SaveAsMnuClick(QObject* Sender);
     void ExitMnuClick(QObject* Sender);
+    void NewMnuClick(QObject* Sender);
     void TextLblDblClick(QObject* Sender);
     void SBQuitClick(QObject* Sender);
     void SBCopyClick(QObject* Sender);

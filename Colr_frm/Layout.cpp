@@ -3,6 +3,7 @@
 #include "app/ProgramArt.h"
 #include "platform/ColorDialog.h"
 #include "platform/Edit.h"
+#include "platform/FileDialog.h"
 #include "platform/Fonts.h"
 #include "platform/GroupBox.h"
 #include "platform/Label.h"
@@ -180,6 +181,11 @@ void TColor_Scan::applyLook()
     TStringList& customColors = ColorDlg->customColors();
     for (const char* line : {"$FFFFFF", "$FF00FF", "$00FF00"})
         customColors.add(QLatin1String(line));
+
+    for (TFileDialog* dialog : std::initializer_list<TFileDialog*>{OpenDialog, SaveDialog}) {
+        dialog->setFilter(QStringLiteral("Color Files|*.clr"));
+        dialog->setDefaultExt(QStringLiteral("clr"));
+    }
 
     TmrSplash->setInterval(5000);
     TmrSplash->setEnabled(true);

@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-bool writeFileAtomically(const QString& path, const QByteArray& bytes)
+TAtomicWrite writeFileAtomically(const QString& path, const QByteArray& bytes)
 {
     QFileInfo info(path);
     // Qt's QSaveFile reports success after a short write (a full disk, a
@@ -18,7 +18,7 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes)
 
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
-        return false;
+        return TAtomicWrite::CannotCreate;
     struct stat old {};
     if (::stat(targetName.constData(), &old) == 0)
         ::fchmod(fd, old.st_mode & 07777);
@@ -41,8 +41,13 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes)
     }
     ok = ok && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
-    ok = ok && ::rename(temporary.constData(), targetName.constData()) == 0;
-    if (!ok)
+    if (!ok) {
         ::unlink(temporary.constData());
-    return ok;
+        return TAtomicWrite::ShortWrite;
+    }
+    if (::rename(temporary.constData(), targetName.constData()) != 0) {
+        ::unlink(temporary.constData());
+        return TAtomicWrite::CannotCreate;
+    }
+    return TAtomicWrite::Written;
 }

@@ -8,4 +8,5 @@
 // old file only when every byte is written. On any failure the temporary
 // file is removed and the old file stays whole. A symbolic link keeps
 // pointing where it did; the file it names is the one replaced.
-bool writeFileAtomically(const QString& path, const QByteArray& bytes);
+enum class TAtomicWrite { Written, CannotCreate, ShortWrite };
+TAtomicWrite writeFileAtomically(const QString& path, const QByteArray& bytes);

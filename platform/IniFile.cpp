@@ -156,7 +156,7 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
     const QString failure = QStringLiteral("Unable to write to %1").arg(name_);
     if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
         throw Exception(failure);
-    if (!writeFileAtomically(path_, text.toLatin1()))
+    if (writeFileAtomically(path_, text.toLatin1()) != TAtomicWrite::Written)
         throw Exception(failure);
 }
 

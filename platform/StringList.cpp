@@ -1,5 +1,10 @@
 #include "platform/StringList.h"
 
+#include "platform/AtomicFile.h"
+#include "platform/Exceptions.h"
+
+#include <QFile>
+
 int TStringList::indexOfName(const QString& name) const
 {
     for (int i = 0; i < count(); ++i) {
@@ -24,4 +29,45 @@ QString TStringList::valueOf(const QString& line)
 {
     const qsizetype equals = line.indexOf(u'=');
     return equals < 0 ? QString() : line.mid(equals + 1);
+}
+
+QStringList splitTextLines(const QByteArray& bytes)
+{
+    QStringList lines;
+    const qsizetype end = bytes.indexOf('\0') < 0 ? bytes.size() : bytes.indexOf('\0');
+    qsizetype i = 0;
+    while (i < end) {
+        const qsizetype start = i;
+        while (i < end && bytes[i] != '\r' && bytes[i] != '\n')
+            ++i;
+        lines << QString::fromLatin1(bytes.constData() + start, i - start);
+        if (i < end && bytes[i] == '\r')
+            ++i;
+        if (i < end && bytes[i] == '\n')
+            ++i;
+    }
+    return lines;
+}
+
+void TStringList::LoadFromFile(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Exception(QStringLiteral("Cannot open file %1").arg(fileName));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFile::NoError)
+        throw Exception(QStringLiteral("Cannot open file %1").arg(fileName));
+    lines_ = splitTextLines(bytes);
+}
+
+void TStringList::SaveToFile(const QString& fileName) const
+{
+    QByteArray bytes;
+    for (const QString& line : lines_)
+        bytes += line.toLatin1() + "\r\n";
+    switch (writeFileAtomically(fileName, bytes)) {
+    case TAtomicWrite::Written: return;
+    case TAtomicWrite::CannotCreate: throw Exception(QStringLiteral("Cannot create file %1").arg(fileName));
+    case TAtomicWrite::ShortWrite: throw Exception(QStringLiteral("Stream write error"));
+    }
 }

@@ -17,6 +17,13 @@ public:
     void clear() { lines_.clear(); }
     const QStringList& lines() const { return lines_; }
 
+    // Replaces the lines with those of a text file, split at CR, LF or CR
+    // LF, up to a NUL byte. Raises "Cannot open file %s".
+    void LoadFromFile(const QString& fileName);
+    // Every line followed by CR LF, replacing the file whole or not at all.
+    // Raises "Cannot create file %s" or "Stream write error".
+    void SaveToFile(const QString& fileName) const;
+
     // The first line whose name is `name`, compared without regard to case; -1 if none.
     int indexOfName(const QString& name) const;
     static bool hasName(const QString& line);
@@ -26,3 +33,9 @@ public:
 private:
     QStringList lines_;
 };
+
+// The lines of a text file: CR LF, a lone LF and a lone CR each end one
+// line (LF CR ends two); a last line without an end still counts; a NUL
+// byte ends the text. Bytes are kept as they are (Latin-1).
+QStringList splitTextLines(const QByteArray& bytes);
+

@@ -37,8 +37,7 @@ class ClipboardTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        w.DoCreate();
-        ASSERT_TRUE(showAndActivate(w));
+        ASSERT_TRUE(startAlone(w));
         setClipboardText(QStringLiteral("what was there before"));
     }
 

@@ -67,8 +67,7 @@ class ColorPickerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        w.DoCreate();
-        ASSERT_TRUE(showAndActivate(w));
+        ASSERT_TRUE(startAlone(w));
     }
 
     SeenInDialog pickThroughTile(const Pick& pick) { return pickThrough([&] { clickBareTile(); }, pick); }
@@ -163,8 +162,7 @@ TEST(ColorPickerTriggers, TileButtonAndMenuGiveIdenticalResults)
     };
     for (const auto& trigger : triggers) {
         TColor_Scan w;
-        w.DoCreate();
-        ASSERT_TRUE(showAndActivate(w));
+        ASSERT_TRUE(startAlone(w));
         SeenInDialog seen;
         ModalAnswer answer([&](QWidget* modal) { answerColourDialog(modal, {QColor(18, 52, 86)}, seen); });
         trigger(w);

@@ -17,8 +17,7 @@ class EditingTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        w.DoCreate();
-        ASSERT_TRUE(showAndActivate(w));
+        ASSERT_TRUE(startAlone(w));
     }
 
     void choose(TRadioButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, 8)); }

@@ -3,11 +3,13 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 
 struct ModalAnswer::Poller {
     QTimer poll;
     QTimer watchdog;
+    QPointer<QWidget> last;
 };
 
 ModalAnswer::ModalAnswer(std::function<void(QWidget*)> answer, int timeoutMs)
@@ -15,9 +17,11 @@ ModalAnswer::ModalAnswer(std::function<void(QWidget*)> answer, int timeoutMs)
 {
     poller_->poll.setInterval(10);
     QObject::connect(&poller_->poll, &QTimer::timeout, &poller_->poll, [this] {
-        if (QWidget* modal = QApplication::activeModalWidget(); modal && !answered_) {
+        // Each box that comes up is answered once, a box after a dialog too.
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal != poller_->last) {
+            poller_->last = modal;
             answered_ = true;
-            poller_->poll.stop();
             answer_(modal);
         }
     });

@@ -6,8 +6,8 @@
 #include <QWidget>
 #include <functional>
 
-// Answers the next modal box the way a person would: waits for it to be the
-// active modal widget, then runs `answer` on it. A watchdog closes any modal
+// Answers modal boxes the way a person would: waits for each to be the
+// active modal widget, then runs `answer` on it, for as long as it lives. A watchdog closes any modal
 // left open so a failed test never hangs in exec().
 class ModalAnswer {
 public:

@@ -1,6 +1,8 @@
 #include "support/ShowWindow.h"
 
+#include "Colr_frm/Colr_frm.h"
 #include "platform/Form.h"
+#include "platform/Timer.h"
 
 #include <QApplication>
 #include <QTest>
@@ -14,4 +16,11 @@
     if (!QTest::qWaitForWindowActive(&form))
         return ::testing::AssertionFailure() << "window never active";
     return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult startAlone(TColor_Scan& window)
+{
+    window.DoCreate();
+    window.TmrSplash->setEnabled(false);
+    return showAndActivate(window);
 }
