@@ -41,16 +41,7 @@ protected:
         setClipboardText(QStringLiteral("what was there before"));
     }
 
-    void chooseFromEditMenu(Qt::Key accessKey)
-    {
-        // A box that just closed may have left no window active.
-        QApplication::setActiveWindow(&w);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-        QTest::keyClick(&w, Qt::Key_E, Qt::AltModifier);
-        QWidget* menu = QApplication::activePopupWidget();
-        ASSERT_NE(menu, nullptr) << "Alt+E opened no menu";
-        QTest::keyClick(menu, accessKey);
-    }
+    void chooseFromEditMenu(Qt::Key accessKey) { ASSERT_TRUE(chooseFromMenu(w, Qt::Key_E, accessKey)); }
 
     // Runs the action and answers any box it brings up with `answer`.
     ShownBox withBox(const std::function<void()>& action, const std::function<void(QWidget*)>& answer)

@@ -97,15 +97,7 @@ protected:
     QString file(const char* name) const { return folder.filePath(QLatin1String(name)); }
     TStringList& list() { return w.ColorDlg->customColors(); }
 
-    void chooseFromFileMenu(Qt::Key accessKey)
-    {
-        QApplication::setActiveWindow(&w);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-        QTest::keyClick(&w, Qt::Key_F, Qt::AltModifier);
-        QWidget* menu = QApplication::activePopupWidget();
-        ASSERT_NE(menu, nullptr) << "Alt+F opened no menu";
-        QTest::keyClick(menu, accessKey);
-    }
+    void chooseFromFileMenu(Qt::Key accessKey) { ASSERT_TRUE(chooseFromMenu(w, Qt::Key_F, accessKey)); }
 
     // Runs a File menu item; a file dialog gets `name` typed and Enter, or
     // Escape when `name` is empty; an error box is read and answered OK.

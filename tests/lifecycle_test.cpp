@@ -90,12 +90,7 @@ TEST_F(LifecycleTest, ExitQuitAndTheCloseBoxAllEndThroughFormClose)
         std::function<void()> close;
     } ways[] = {
         {"File, Exit",
-            [] {
-                QTest::keyClick(Color_Scan, Qt::Key_F, Qt::AltModifier);
-                QWidget* menu = QApplication::activePopupWidget();
-                ASSERT_NE(menu, nullptr) << "Alt+F opened no menu";
-                QTest::keyClick(menu, Qt::Key_X);
-            }},
+            [] { ASSERT_TRUE(chooseFromMenu(*Color_Scan, Qt::Key_F, Qt::Key_X)); }},
         {"Quit button", [] { QTest::mouseClick(Color_Scan->SBQuit, Qt::LeftButton, {}, QPoint(12, 12)); }},
         {"close box", [] { Color_Scan->close(); }},
     };

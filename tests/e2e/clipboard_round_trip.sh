@@ -22,13 +22,7 @@ sleep 0.3
 # The paste button: second of the tool bar, which starts one pixel left.
 xdotool mousemove $((x + 38)) $((client_y + 13)) click 1
 sleep 0.5
-xdotool windowfocus --sync "$main" 2>/dev/null || true
-xdotool key alt+e
-sleep 0.3
-xdotool key c
-sleep 0.5
-
-got=$(xclip -selection clipboard -o)
+got=$(copy_scheme_and_read_clipboard "$main")
 want='BGCOLOR="#FFFFCC" TEXT="#000080" LINK="#0000FF" VLINK="#800080"'
 [ "$got" = "$want" ] || fail "clipboard holds [$got], not [$want]"
 xclip -selection clipboard -t TARGETS -o | grep -qx 'text/plain' || fail "no plain text on the clipboard"

@@ -63,3 +63,13 @@ wait_exit() { # seconds; sets $status to the exit status
     app_pid=
 }
 
+
+# Edit > Copy Scheme from the keyboard, then what another program reads back.
+copy_scheme_and_read_clipboard() {
+    xdotool windowfocus --sync "$1" 2>/dev/null || true
+    xdotool key alt+e
+    sleep 0.3
+    xdotool key c
+    sleep 0.5
+    xclip -selection clipboard -o
+}

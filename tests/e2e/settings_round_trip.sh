@@ -14,13 +14,7 @@ printf '; kept by hand\n[Colors]\nBGCOLOR=ffffcc\nTEXT=000080\nLINK=0000FF\nVLIN
 start
 main=$(wait_for_size 412 15) || fail "no main window"
 xdotool getwindowgeometry "$main" | grep -q 'Position: 50,60' || fail "not at the stored position"
-xdotool windowfocus --sync "$main" 2>/dev/null || true
-
-xdotool key alt+e
-sleep 0.3
-xdotool key c
-sleep 0.5
-got=$(xclip -selection clipboard -o)
+got=$(copy_scheme_and_read_clipboard "$main")
 want='BGCOLOR="#FFFFCC" TEXT="#000080" LINK="#0000FF" VLINK="#800080"'
 [ "$got" = "$want" ] || fail "stored scheme came back as [$got]"
 

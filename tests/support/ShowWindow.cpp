@@ -24,3 +24,17 @@
     window.TmrSplash->setEnabled(false);
     return showAndActivate(window);
 }
+
+::testing::AssertionResult chooseFromMenu(TForm& form, Qt::Key menuKey, Qt::Key itemKey)
+{
+    // A box that just closed may have left no window active.
+    QApplication::setActiveWindow(&form);
+    if (!QTest::qWaitForWindowActive(&form))
+        return ::testing::AssertionFailure() << "window never active";
+    QTest::keyClick(&form, menuKey, Qt::AltModifier);
+    QWidget* menu = QApplication::activePopupWidget();
+    if (!menu)
+        return ::testing::AssertionFailure() << "Alt and the access key opened no menu";
+    QTest::keyClick(menu, itemKey);
+    return ::testing::AssertionSuccess();
+}

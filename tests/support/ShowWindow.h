@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <Qt>
+
 class TColor_Scan;
 class TForm;
 
@@ -12,3 +14,7 @@ class TForm;
 // Runs the main window's creation handler without the rest of the program:
 // its five-second hand-over would reach for a splash window there is none of.
 ::testing::AssertionResult startAlone(TColor_Scan& window);
+
+// Opens a menu of the bar with Alt and its access key and chooses the item
+// with its access key, as a person does from the keyboard.
+::testing::AssertionResult chooseFromMenu(TForm& form, Qt::Key menuKey, Qt::Key itemKey);
