@@ -80,6 +80,11 @@ void TColor_Scan::wireEvents()
     OpenMnu->OnClick = notify(&TColor_Scan::OpenMnuClick);
     SaveMnu->OnClick = notify(&TColor_Scan::SaveMnuClick);
     SaveAsMnu->OnClick = notify(&TColor_Scan::SaveAsMnuClick);
+    ToolBarMnu->OnClick = notify(&TColor_Scan::ToolBarMnuClick);
+    HlpHints->OnClick = notify(&TColor_Scan::HlpHintsClick);
+    HlpUsage->OnClick = notify(&TColor_Scan::HlpUsageClick);
+    SBHelp->OnClick = notify(&TColor_Scan::SBHelpClick);
+    HlpAbout->OnClick = notify(&TColor_Scan::HlpAboutClick);
 
     ScrollRed->OnScroll = scroll(&TColor_Scan::ScrollRedScroll);
     ScrollGreen->OnScroll = scroll(&TColor_Scan::ScrollGreenScroll);

@@ -110,8 +110,12 @@ public:
     void ExitMnuClick(QObject* Sender);
     void NewMnuClick(QObject* Sender);
     void TextLblDblClick(QObject* Sender);
+    void HlpAboutClick(QObject* Sender);
+    void HlpUsageClick(QObject* Sender);
+    void SBHelpClick(QObject* Sender);
     void SBQuitClick(QObject* Sender);
     void SBCopyClick(QObject* Sender);
+    void ToolBarMnuClick(QObject* Sender);
     void SetBGColor();
     void SetTextColor();
     void SetLinkColor();
@@ -128,11 +132,15 @@ public:
     void LinkLblDblClick(QObject* Sender);
     void VLinkLblDblClick(QObject* Sender);
     void SBPasteClick(QObject* Sender);
-    void SaveSettingsClick(QObject* Sender);
+    // Each turns its option over; two calls in a row change nothing.
+    void SwitchHints();
+    void SwitchToolBar();
     // Applies the colours a scheme text carries; raises EConvertError at the
     // first value that is not hexadecimal, with the attributes before it applied.
     void ProcString(QString Text);
+    void SaveSettingsClick(QObject* Sender);
     void FormClose(QObject* Sender, TCloseAction& Action);
+    void HlpHintsClick(QObject* Sender);
     void TmrSplashTimer(QObject* Sender);
 
 private:
@@ -154,6 +162,7 @@ private:
     void loadSettings();
     void saveSettings();
     QString startupSchemeText() const;
+    void applyStoredOptions();
 };
 
 // The one-letter marker of the attribute being edited: B, T, L or V.

@@ -7,8 +7,10 @@ void TColor_Scan::FormCreate(QObject*)
 {
     ActiveProperty = u'B';
     loadSettings();
-    // A stored colour the reader rejects ends the handler here, with its error box.
+    // A stored colour the reader rejects ends the handler here, with its
+    // error box: the stored options then stay as designed.
     ProcString(startupSchemeText());
+    applyStoredOptions();
 }
 
 void TColor_Scan::FormClose(QObject*, TCloseAction&)

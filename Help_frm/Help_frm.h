@@ -2,10 +2,25 @@
 
 #include "platform/Form.h"
 
+class TMemo;
+class TTabbedNotebook;
+
 // The help window: created hidden at start-up, shown modelessly on request.
+// It has no handlers; it is all layout and text.
 class THelpForm : public TForm {
 public:
     THelpForm();
+
+    TTabbedNotebook* TabbedNotebook;
+    TMemo* MemoIntro;
+    TMemo* MemoMain;
+    TMemo* MemoCsutom;
+    TMemo* MemoCnP;
+    TMemo* MemoAbout;
+
+private:
+    void createControls();
+    void applyDesign();
 };
 
 extern THelpForm* HelpForm;

@@ -9,6 +9,11 @@ using TColor = std::int32_t;
 
 inline constexpr TColor clBlack = 0x000000;
 inline constexpr TColor clWhite = 0xFFFFFF;
+inline constexpr TColor clMaroon = 0x000080;
+inline constexpr TColor clGreen = 0x008000;
+inline constexpr TColor clOlive = 0x008080;
+inline constexpr TColor clNavy = 0x800000;
+inline constexpr TColor clPurple = 0x800080;
 inline constexpr TColor clRed = 0x0000FF;
 inline constexpr TColor clLime = 0x00FF00;
 inline constexpr TColor clBlue = 0xFF0000;

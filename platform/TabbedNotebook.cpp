@@ -1,0 +1,22 @@
+#include "platform/TabbedNotebook.h"
+
+#include <QTabBar>
+
+TTabbedNotebook::TTabbedNotebook(QWidget* parent) : TWidget<QTabWidget>(parent) {}
+
+TTabPage* TTabbedNotebook::addPage(const QString& caption)
+{
+    auto* page = new TTabPage(this);
+    addTab(page, caption);
+    return page;
+}
+
+TTabPage* TTabbedNotebook::page(int index) const
+{
+    return dynamic_cast<TTabPage*>(QTabWidget::widget(index));
+}
+
+void TTabbedNotebook::setTabFont(const QFont& font)
+{
+    tabBar()->setFont(font);
+}
