@@ -55,6 +55,13 @@ void TColor_Scan::VLinkLblDblClick(QObject*)
     copyAttribute(SchemeSlot::VLINK);
 }
 
+void TColor_Scan::CopyCssClick(QObject*)
+{
+    Clipboard().Clear();
+    Clipboard().setAsText(cssText({LblBGSum->caption(), LblTextSum->caption(), LblLinkSum->caption(),
+        LblVlinkSum->caption()}));
+}
+
 void TColor_Scan::SBPasteClick(QObject*)
 {
     ProcString(upperCaseAscii(Clipboard().asText()));
@@ -90,6 +97,7 @@ void TColor_Scan::ProcString(QString Text)
             for (TLabel* sample : {LblText, LblLink, LblVLink})
                 sample->setColor(ColorPanel->color());
         }
+        schemeChanged();
         if (attribute.button->checked())
             (this->*attribute.propertyHandler)(this);
     }

@@ -85,6 +85,8 @@ void TColor_Scan::wireEvents()
     HlpUsage->OnClick = notify(&TColor_Scan::HlpUsageClick);
     SBHelp->OnClick = notify(&TColor_Scan::SBHelpClick);
     HlpAbout->OnClick = notify(&TColor_Scan::HlpAboutClick);
+    CopyCss1->OnClick = notify(&TColor_Scan::CopyCssClick);
+    ContrastCheck1->OnClick = notify(&TColor_Scan::ContrastCheckClick);
 
     ScrollRed->OnScroll = scroll(&TColor_Scan::ScrollRedScroll);
     ScrollGreen->OnScroll = scroll(&TColor_Scan::ScrollGreenScroll);

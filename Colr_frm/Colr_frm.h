@@ -5,6 +5,7 @@
 #include "platform/ScrollBar.h"
 
 class TColorDialog;
+class TContrastForm;
 class TEdit;
 class TOpenDialog;
 class TSaveDialog;
@@ -31,6 +32,7 @@ struct TStartupSnapshot {
 class TColor_Scan : public TForm {
 public:
     TColor_Scan();
+    ~TColor_Scan() override;
 
     TColorDialog* ColorDlg;
     TMainMenu* MainMenu;
@@ -103,6 +105,16 @@ public:
 
     TStartupSnapshot StartupSnapshot;
 
+    // Added after the original menus, at the end of Edit and Options.
+    TMenuItem* N3;
+    TMenuItem* CopyCss1;
+    TMenuItem* N4;
+    TMenuItem* ContrastCheck1;
+    // Made on first use, then the same window each time.
+    TContrastForm* ContrastForm = nullptr;
+    void CopyCssClick(QObject* Sender);
+    void ContrastCheckClick(QObject* Sender);
+
     void ColorPanelClick(QObject* Sender);
     void OpenMnuClick(QObject* Sender);
     void SaveMnuClick(QObject* Sender);
@@ -163,6 +175,8 @@ private:
     void saveSettings();
     QString startupSchemeText() const;
     void applyStoredOptions();
+    // Brings an open Contrast window up to the colours now shown.
+    void schemeChanged();
 };
 
 // The one-letter marker of the attribute being edited: B, T, L or V.

@@ -32,12 +32,14 @@ void TColor_Scan::SetBGColor()
     // The sample lines are painted on the page background.
     for (TLabel* sample : {LblText, LblLink, LblVLink})
         sample->setColor(ColorPanel->color());
+    schemeChanged();
 }
 
 void TColor_Scan::setSampleFontColor(TLabel* sample, TLabel* summary)
 {
     sample->setFontColor(sliderColor());
     summary->setCaption(LblColor->caption());
+    schemeChanged();
 }
 
 void TColor_Scan::SetTextColor()

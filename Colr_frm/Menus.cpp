@@ -39,6 +39,10 @@ const MenuEntry menuEntries[] = {
     {&T::Help1, nullptr, "&Help", "", false},
     {&T::HlpUsage, &T::Help1, "&Usage", "", false},
     {&T::HlpAbout, &T::Help1, "&About...", "", false},
+    {&T::N3, &T::Edit1, "-", "", false},
+    {&T::CopyCss1, &T::Edit1, "Copy Scheme as CS&S", "Copy Color Scheme to Clipboard as CSS.", false},
+    {&T::N4, &T::OptionsMnu, "-", "", false},
+    {&T::ContrastCheck1, &T::OptionsMnu, "&Contrast Check...", "", false},
 };
 
 } // namespace

@@ -107,6 +107,13 @@ QString schemeText(const std::array<QString, 4>& values)
     return text;
 }
 
+QString cssText(const std::array<QString, 4>& values)
+{
+    return QStringLiteral("body { background-color: #%1; color: #%2; }\na:link { color: #%3; }\n"
+                          "a:visited { color: #%4; }\n")
+        .arg(values[0], values[1], values[2], values[3]);
+}
+
 SchemeValueOffsets findSchemeValues(const QString& text)
 {
     SchemeValueOffsets found;

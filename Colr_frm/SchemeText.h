@@ -17,6 +17,9 @@ QString attributeText(SchemeSlot slot, const QString& value);
 // All four fragments in order, one blank between them.
 QString schemeText(const std::array<QString, 4>& values);
 
+// The scheme as a style sheet: body, a:link and a:visited, a line each.
+QString cssText(const std::array<QString, 4>& values);
+
 // Where each attribute's six value characters start in `text`, or none when
 // the attribute is to be skipped. The values lie wholly inside the text.
 using SchemeValueOffsets = std::array<std::optional<qsizetype>, 4>;

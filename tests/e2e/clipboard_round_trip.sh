@@ -26,9 +26,18 @@ got=$(copy_scheme_and_read_clipboard "$main")
 want='BGCOLOR="#FFFFCC" TEXT="#000080" LINK="#0000FF" VLINK="#800080"'
 [ "$got" = "$want" ] || fail "clipboard holds [$got], not [$want]"
 xclip -selection clipboard -t TARGETS -o | grep -qx 'text/plain' || fail "no plain text on the clipboard"
+
+# Edit > Copy Scheme as CSS: three lines, each ending in a line feed.
+xdotool key alt+e
+sleep 0.3
+xdotool key s
+sleep 0.5
+xclip -selection clipboard -o >"$work/css"
+printf 'body { background-color: #FFFFCC; color: #000080; }\na:link { color: #0000FF; }\na:visited { color: #800080; }\n' >"$work/css.expected"
+cmp -s "$work/css" "$work/css.expected" || { cat "$work/css" >&2; fail "the CSS copy is not the three lines"; }
 if [ -n "${HUEWISE_SCREENSHOT:-}" ]; then import -window root "$HUEWISE_SCREENSHOT"; fi
 
 "$here/close_window.py" "$main"
 wait_exit 10 || fail "the close box did not end the program"
 [ "$status" -eq 0 ] || { cat "$work/app.log" >&2; fail "exit status $status"; }
-echo "e2e: a BODY tag from another program pasted, and the scheme copied back to it"
+echo "e2e: a BODY tag from another program pasted, and the scheme copied back to it as attributes and as CSS"
