@@ -19,7 +19,11 @@ QString TClipboard::asText() const
     const QMimeData* data = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
     if (!data || !data->hasText())
         return {};
-    return data->text();
+    // Plain text on a clipboard ends at its first NUL: what another program
+    // left after it is not part of the text.
+    const QString text = data->text();
+    const qsizetype nul = text.indexOf(QChar(u'\0'));
+    return nul < 0 ? text : text.left(nul);
 }
 
 TClipboard& Clipboard()

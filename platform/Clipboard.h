@@ -8,8 +8,8 @@ public:
     void Clear();
     // Replaces whatever the clipboard held with this text alone.
     void setAsText(const QString& text);
-    // The empty text when the clipboard holds no text, only a picture, or
-    // cannot be read.
+    // Up to its first NUL; the empty text when the clipboard holds no text,
+    // only a picture, or cannot be read.
     QString asText() const;
 };
 

@@ -2,12 +2,12 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/Exceptions.h"
+#include "platform/IniText.h"
 #include "platform/SysUtils.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
-#include <QStringList>
 
 #include <limits>
 
@@ -17,55 +17,12 @@ constexpr qsizetype maxValueLength = 1023;
 
 // Latin-1 keeps every byte of a hand-edited file as it was when the file
 // is written back.
-QStringList readLines(const QString& path, bool* crlf = nullptr)
+QString readText(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    const QString text = QString::fromLatin1(file.readAll());
-    if (crlf)
-        *crlf = text.contains(QLatin1String("\r\n"));
-    QStringList lines = text.split(u'\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
-QString withoutCR(const QString& line)
-{
-    return line.endsWith(u'\r') ? line.chopped(1) : line;
-}
-
-std::optional<QString> sectionName(const QString& line)
-{
-    const QString trimmed = withoutCR(line).trimmed();
-    if (!trimmed.startsWith(u'['))
-        return std::nullopt;
-    const qsizetype close = trimmed.indexOf(u']');
-    if (close < 0)
-        return std::nullopt;
-    return trimmed.mid(1, close - 1).trimmed();
-}
-
-struct Entry {
-    QString key;
-    QString value;
-};
-
-std::optional<Entry> entryOf(const QString& line)
-{
-    const QString text = withoutCR(line);
-    if (text.trimmed().startsWith(u';'))
-        return std::nullopt;
-    const qsizetype equals = text.indexOf(u'=');
-    if (equals < 0)
-        return std::nullopt;
-    return Entry{text.left(equals).trimmed(), text.mid(equals + 1).trimmed()};
-}
-
-bool sameName(const QString& a, const QString& b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+    return QString::fromLatin1(file.readAll());
 }
 
 } // namespace
@@ -78,23 +35,8 @@ TIniFile::TIniFile(const QString& fileName)
 
 std::optional<QString> TIniFile::readValue(const QString& section, const QString& key) const
 {
-    bool inSection = false;
-    for (const QString& line : readLines(path_)) {
-        if (auto name = sectionName(line)) {
-            inSection = sameName(*name, section);
-            continue;
-        }
-        if (!inSection)
-            continue;
-        if (auto entry = entryOf(line); entry && sameName(entry->key, key)) {
-            QString value = entry->value;
-            // A value in matching quotes is read without them.
-            if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'')
-                && value.back() == value.front())
-                value = value.mid(1, value.size() - 2);
-            return value.left(maxValueLength);
-        }
-    }
+    if (auto value = iniLookUp(iniLines(readText(path_)), section, key))
+        return value->left(maxValueLength);
     return std::nullopt;
 }
 
@@ -115,43 +57,7 @@ bool TIniFile::ReadBool(const QString& section, const QString& key, bool default
 
 void TIniFile::WriteString(const QString& section, const QString& key, const QString& value)
 {
-    bool crlf = false;
-    QStringList lines = readLines(path_, &crlf);
-    const QString eol = crlf ? QStringLiteral("\r") : QString();
-    const QString newLine = key + u'=' + value + eol;
-
-    qsizetype sectionAt = -1;
-    qsizetype lastEntry = -1;
-    bool replaced = false;
-    for (qsizetype i = 0; i < lines.size() && !replaced; ++i) {
-        if (auto name = sectionName(lines[i])) {
-            if (sectionAt >= 0)
-                break; // past the end of our section
-            if (sameName(*name, section))
-                sectionAt = lastEntry = i;
-            continue;
-        }
-        if (sectionAt < 0)
-            continue;
-        if (auto entry = entryOf(lines[i])) {
-            if (sameName(entry->key, key)) {
-                lines[i] = newLine;
-                replaced = true;
-            }
-            lastEntry = i;
-        }
-    }
-    if (!replaced) {
-        if (sectionAt >= 0) {
-            lines.insert(lastEntry + 1, newLine);
-        } else {
-            lines << u'[' + section + u']' + eol << newLine;
-        }
-    }
-
-    QString text;
-    for (const QString& line : lines)
-        text += line + u'\n';
+    const QString text = iniWithValue(readText(path_), section, key, value);
 
     const QString failure = QStringLiteral("Unable to write to %1").arg(name_);
     if (!QDir().mkpath(QFileInfo(path_).absolutePath()))

@@ -9,7 +9,8 @@
 // before returning, an existing key is replaced where it stands, a new key
 // goes at the end of its section and a new section at the end of the file.
 // Names match without regard to case, blanks around names and values are
-// trimmed, lines starting with ";" are comments. Each write replaces the
+// trimmed, lines starting with ";" are comments; a value is written so that
+// it reads back as it was (see iniStoredValue). Each write replaces the
 // whole file through a temporary file, so it is never left half-written; a
 // failed write raises "Unable to write to <name>".
 class TIniFile {

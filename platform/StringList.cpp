@@ -9,7 +9,10 @@ int TStringList::indexOfName(const QString& name) const
 {
     for (int i = 0; i < count(); ++i) {
         const QString& line = lines_[i];
-        if (hasName(line) && nameOf(line).compare(name, Qt::CaseInsensitive) == 0)
+        const qsizetype equals = line.indexOf(u'=');
+        // A view, not a copy of each name: the list may hold a large file,
+        // and each opening of the colour dialog looks 32 names up in it.
+        if (equals >= 0 && QStringView(line).left(equals).compare(name, Qt::CaseInsensitive) == 0)
             return i;
     }
     return -1;

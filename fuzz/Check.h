@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+// A broken promise stops the run, so libFuzzer keeps the input as a crash.
+inline void require(bool promise, const char* what)
+{
+    if (promise)
+        return;
+    std::fprintf(stderr, "broken promise: %s\n", what);
+    std::abort();
+}
+
+// Every byte one character, as the program reads its files.
+inline QString latin1(const std::uint8_t* data, std::size_t size)
+{
+    return QString::fromLatin1(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+}
+
+inline QByteArray bytes(const std::uint8_t* data, std::size_t size)
+{
+    return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+}
