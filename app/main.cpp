@@ -1,9 +1,12 @@
 #include "app/Startup.h"
 #include "platform/Application.h"
 
+#include <QGuiApplication>
+
 int main(int argc, char* argv[])
 {
     TApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName("org.huewise.Huewise");
     application.installTerminationSignals();
     createProgramWindows(application);
     return application.Run();
