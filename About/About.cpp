@@ -1,5 +1,6 @@
 #include "About/About.h"
 
+#include "app/DisplayName.h"
 #include "app/ProgramArt.h"
 #include "platform/BitBtn.h"
 #include "platform/Fonts.h"
@@ -98,10 +99,7 @@ void TAboutBox::applyDesign()
     Panel1->setFont(makeFont(QStringLiteral("System"), 13, fsRegular));
     Panel1->setFontColor(panelBlue);
 
-    ProgramIcon->setAutoSize(true);
-    ProgramIcon->setStretch(true);
-    ProgramIcon->setBounds(8, 8, 96, 96);
-    ProgramIcon->setPicture(programPicture());
+    placeProgramPicture(ProgramIcon);
 
     for (const Caption& c : captions) {
         TLabel* label = this->*c.label;
@@ -116,20 +114,10 @@ void TAboutBox::applyDesign()
     Comments->setWordWrap(true);
 
     const QFont letterFont = makeFont(QStringLiteral("MS Sans Serif"), 11, fsBold | fsItalic);
-    const QFontMetrics metrics(letterFont);
-    int left = firstLetterLeft;
-    for (const Letter& letter : letters) {
-        TLabel* label = this->*letter.label;
-        label->setFont(letterFont);
-        label->setCaption(letter.letter);
-        label->setTransparent(true);
-        label->setFontColor(letter.fontColor);
-        // The italic overhang would be clipped by a box only the advance wide.
-        const int width = std::max(metrics.horizontalAdvance(letter.letter),
-            metrics.boundingRect(letter.letter).right() + 1);
-        label->setBounds(left, 22, width, metrics.height());
-        left += letterStep;
-    }
+    std::vector<NameLetter> name;
+    for (const Letter& letter : letters)
+        name.push_back({this->*letter.label, letter.letter, letter.fontColor});
+    placeNameLetters(name, letterFont, firstLetterLeft, 22, QFontMetrics(letterFont).height(), letterStep);
 
     OKButton->setBounds(111, 202, 77, 27);
     OKButton->setCaption(QStringLiteral("OK"));

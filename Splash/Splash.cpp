@@ -1,5 +1,6 @@
 #include "Splash/Splash.h"
 
+#include "app/DisplayName.h"
 #include "app/ProgramArt.h"
 #include "platform/Fonts.h"
 #include "platform/Image.h"
@@ -7,7 +8,6 @@
 #include "platform/Panel.h"
 #include "platform/Timer.h"
 
-#include <QFontMetrics>
 
 TFormSplash* FormSplash = nullptr;
 
@@ -69,28 +69,14 @@ void TFormSplash::applyDesign()
     Panel1->setBevelOuter(TBevelCut::bvRaised);
     Panel1->setBorderStyle(TPanelBorder::bsSingle);
 
-    ProgramIcon->setAutoSize(true);
-    ProgramIcon->setStretch(true);
-    ProgramIcon->setBounds(8, 8, 96, 96);
-    ProgramIcon->setPicture(programPicture());
+    placeProgramPicture(ProgramIcon);
 
-    // Each letter label is as wide as its letter, the next one starting
-    // where it ends, so the display name reads as one word.
-    const QFont letterFont = makeFont(QStringLiteral("Times New Roman"), 48, fsBold | fsItalic);
-    const QFontMetrics metrics(letterFont);
-    int left = firstLetterLeft;
-    for (const Letter& letter : letters) {
-        TLabel* label = this->*letter.label;
-        label->setFont(letterFont);
-        label->setCaption(letter.letter);
-        label->setTransparent(true);
-        label->setFontColor(letter.fontColor);
-        // The italic overhang would be clipped by a box only the advance wide.
-        const int width = std::max(metrics.horizontalAdvance(letter.letter),
-            metrics.boundingRect(letter.letter).right() + 1);
-        label->setBounds(left, -2, width, 54);
-        left += metrics.horizontalAdvance(letter.letter);
-    }
+    // Each letter starts where the one before ends, so the name reads as one word.
+    std::vector<NameLetter> name;
+    for (const Letter& letter : letters)
+        name.push_back({this->*letter.label, letter.letter, letter.fontColor});
+    placeNameLetters(name, makeFont(QStringLiteral("Times New Roman"), 48, fsBold | fsItalic), firstLetterLeft, -2,
+        54, 0);
 
     LblVersion->setBounds(174, 42, 55, 51);
     LblVersion->setCaption(QStringLiteral("1.3"));
