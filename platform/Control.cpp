@@ -39,6 +39,11 @@ void TControl::setShowHint(bool show)
 
 void TControl::setColor(TColor color)
 {
+    // The Set operations rewrite every colour on each slider notification;
+    // an unchanged one must not cost a palette change and a repaint.
+    if (colorApplied_ && color == color_)
+        return;
+    colorApplied_ = true;
     color_ = color;
     QPalette palette = widget_.palette();
     palette.setColor(colorRole(), toQColor(color, palette));
@@ -47,6 +52,9 @@ void TControl::setColor(TColor color)
 
 void TControl::setFontColor(TColor color)
 {
+    if (fontColorApplied_ && color == fontColor_)
+        return;
+    fontColorApplied_ = true;
     fontColor_ = color;
     QPalette palette = widget_.palette();
     palette.setColor(fontColorRole(), toQColor(color, palette));

@@ -77,6 +77,8 @@ private:
     TAlign align_ = TAlign::alNone;
     TColor color_ = clBtnFace;
     TColor fontColor_ = clWindowText;
+    bool colorApplied_ = false;
+    bool fontColorApplied_ = false;
     bool pressed_ = false;
 };
 

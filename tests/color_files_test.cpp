@@ -3,6 +3,7 @@
 #include "platform/ColorDialog.h"
 #include "platform/Exceptions.h"
 #include "platform/StringList.h"
+#include "support/FileSizeLimit.h"
 #include "support/ModalAnswer.h"
 #include "support/ShowWindow.h"
 
@@ -18,10 +19,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -64,25 +61,10 @@ TEST(ColorFileWrite, ShortWriteKeepsTheOldFileAndSaysSo)
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("scheme.clr"));
     writeFile(path, "ColorA=FFFFFF\r\n");
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{32, 32};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        TStringList list;
-        for (int i = 0; i < 20; ++i)
-            list.add(QStringLiteral("ColorB=123456"));
-        try {
-            list.SaveToFile(path);
-        } catch (const Exception& error) {
-            _exit(error.message() == QStringLiteral("Stream write error") ? 0 : 3);
-        }
-        _exit(4);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    TStringList list;
+    for (int i = 0; i < 20; ++i)
+        list.add(QStringLiteral("ColorB=123456"));
+    EXPECT_TRUE(failsWithFileSizeLimit(32, [&] { list.SaveToFile(path); }, QStringLiteral("Stream write error")));
     EXPECT_EQ(readFile(path), QByteArray("ColorA=FFFFFF\r\n"));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"scheme.clr"});
 }

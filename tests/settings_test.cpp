@@ -8,6 +8,7 @@
 #include "platform/Menu.h"
 #include "platform/Panel.h"
 #include "platform/Timer.h"
+#include "support/FileSizeLimit.h"
 #include "support/ModalAnswer.h"
 
 #include <gtest/gtest.h>
@@ -16,10 +17,6 @@
 #include <QFile>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -119,25 +116,13 @@ TEST_F(IniFileTest, ShortWriteLeavesTheOldFileWhole)
 {
     const QByteArray old = "[Colors]\nBGCOLOR=123456\n";
     writeFile(settingsPath(), old);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        // A disk that fills up: no file may grow past 64 bytes.
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{64, 64};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        try {
+    EXPECT_TRUE(failsWithFileSizeLimit(
+        64,
+        [] {
             TIniFile(QStringLiteral("Huewise.ini"))
                 .WriteString(QStringLiteral("Colors"), QStringLiteral("TEXT"), QString(500, u'F'));
-        } catch (const Exception& error) {
-            _exit(error.message() == QStringLiteral("Unable to write to Huewise.ini") ? 0 : 3);
-        }
-        _exit(4);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "3: wrong message, 4: the short write was taken for success";
+        },
+        QStringLiteral("Unable to write to Huewise.ini")));
     EXPECT_EQ(readFile(settingsPath()), old);
     const QStringList leftovers = QDir(QFileInfo(settingsPath()).absolutePath()).entryList(QDir::Files);
     EXPECT_EQ(leftovers, QStringList{QStringLiteral("Huewise.ini")}) << "a temporary file was left behind";
