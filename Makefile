@@ -2,7 +2,7 @@
 # make test  install what is missing, build with sanitizers, run every test
 #            and the fuzz targets' short runs
 # make fuzz  run each fuzz target for FUZZ_SECONDS (default 60)
-# make check-valgrind  the tests that need no window, under valgrind memcheck
+# make check-valgrind  the pure tests, under valgrind memcheck
 # make bench  benchmarks, start-up time and peak memory
 # make package  the Debian package, in build/release
 
@@ -79,22 +79,17 @@ fuzz: deps build-fuzz
 		$$fuzzer -max_total_time=$(FUZZ_SECONDS) $$arguments < /dev/null || exit 1; \
 	done < $(BUILD_FUZZ)/fuzz/runs.txt
 
-# The tests that need no window, whole or (after "=") only their suites that
-# need none, under memcheck on a build without sanitizers.
-VALGRIND_TESTS := sysutils_test notation_test custom_colors_test scheme_text_test ini_text_test \
-	settings_test=IniInteger.*:IniFileTest.* color_files_test=ColorFileLines.*:ColorFileWrite.* \
-	atomic_write_test
+# The pure tests, every one of them, under memcheck on a build without sanitizers.
 VALGRIND := valgrind --tool=memcheck --error-exitcode=99 --leak-check=full --show-leak-kinds=definite \
 	--errors-for-leak-kinds=definite --child-silent-after-fork=yes --suppressions=$(CURDIR)/tests/valgrind.supp
 
 check-valgrind: PACKAGES += valgrind
 check-valgrind: deps
 	cmake -S . -B $(BUILD_VALGRIND) -G Ninja -DCMAKE_BUILD_TYPE=Debug
-	cmake --build $(BUILD_VALGRIND) -j $(JOBS) --target $(foreach t,$(VALGRIND_TESTS),$(firstword $(subst =, ,$(t))))
-	@for test in $(VALGRIND_TESTS); do \
-		binary=$${test%%=*}; filter=$${test#*=}; [ "$$filter" != "$$test" ] || filter='*'; \
-		echo "== $$binary --gtest_filter=$$filter"; \
-		QT_QPA_PLATFORM=offscreen $(VALGRIND) $(BUILD_VALGRIND)/tests/$$binary --gtest_filter="$$filter" || exit 1; \
+	cmake --build $(BUILD_VALGRIND) -j $(JOBS) --target huewise_core_tests
+	@for test in $(BUILD_VALGRIND)/tests/core/*_test; do \
+		echo "== $$test"; \
+		$(VALGRIND) $$test || exit 1; \
 	done
 
 # Speed and memory: Google Benchmark on the offscreen platform, then the real

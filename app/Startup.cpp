@@ -1,10 +1,10 @@
 #include "app/Startup.h"
 
-#include "About/About.h"
-#include "Colr_frm/Colr_frm.h"
-#include "Help_frm/Help_frm.h"
-#include "Splash/Splash.h"
-#include "app/ProgramArt.h"
+#include "windows/About/About.h"
+#include "windows/Colr_frm/Colr_frm.h"
+#include "windows/Help_frm/Help_frm.h"
+#include "windows/Splash/Splash.h"
+#include "art/ProgramArt.h"
 #include "platform/Application.h"
 
 #include <QApplication>

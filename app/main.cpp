@@ -6,7 +6,7 @@
 int main(int argc, char* argv[])
 {
     TApplication application(argc, argv);
-    QGuiApplication::setDesktopFileName("org.huewise.Huewise");
+    QGuiApplication::setDesktopFileName(QStringLiteral(HUEWISE_APP_ID));
     application.installTerminationSignals();
     createProgramWindows(application);
     return application.Run();

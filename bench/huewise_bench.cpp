@@ -3,11 +3,11 @@
 // to the splash window and up to the main window built. On the offscreen
 // platform, so the figures are the program's own work.
 
-#include "Colr_frm/Colr_frm.h"
-#include "Splash/Splash.h"
+#include "windows/Colr_frm/Colr_frm.h"
+#include "windows/Splash/Splash.h"
 #include "platform/Application.h"
 #include "platform/Clipboard.h"
-#include "platform/IniFile.h"
+#include "core/IniFile.h"
 #include "platform/ScrollBar.h"
 #include "platform/Timer.h"
 

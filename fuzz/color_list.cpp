@@ -7,8 +7,8 @@
 // Input: the bytes of a colour file.
 
 #include "Check.h"
-#include "platform/CustomColors.h"
-#include "platform/Exceptions.h"
+#include "core/CustomColors.h"
+#include "core/Exceptions.h"
 
 #include <algorithm>
 #include <charconv>

@@ -7,7 +7,7 @@
 // Input: any bytes, read as Latin-1 the way the settings file is read.
 
 #include "Check.h"
-#include "platform/IniFile.h"
+#include "core/IniFile.h"
 
 #include <algorithm>
 #include <charconv>

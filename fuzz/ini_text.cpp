@@ -9,7 +9,7 @@
 // chooses which key the new value goes to.
 
 #include "Check.h"
-#include "platform/IniText.h"
+#include "core/IniText.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

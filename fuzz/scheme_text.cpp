@@ -8,9 +8,9 @@
 // stored values of a start-up text.
 
 #include "Check.h"
-#include "Colr_frm/ColorNotation.h"
-#include "Colr_frm/SchemeText.h"
-#include "platform/Exceptions.h"
+#include "core/ColorNotation.h"
+#include "core/SchemeText.h"
+#include "core/Exceptions.h"
 
 #include <QStringList>
 

@@ -6,8 +6,8 @@
 // Input: any bytes, read as UTF-8 the way clipboard text arrives.
 
 #include "Check.h"
-#include "platform/Exceptions.h"
-#include "platform/SysUtils.h"
+#include "core/Exceptions.h"
+#include "core/SysUtils.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
 #include "platform/Application.h"
 
-#include "platform/Exceptions.h"
+#include "core/Exceptions.h"
 #include "platform/Fonts.h"
 #include "platform/Form.h"
 

@@ -7,7 +7,7 @@ namespace {
 
 QColor boxColor(TColor value)
 {
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+    return QColor(redOf(value), greenOf(value), blueOf(value));
 }
 
 TColor fromQColor(const QColor& color)

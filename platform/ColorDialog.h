@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/CustomColors.h"
-#include "platform/StringList.h"
-#include "platform/TColor.h"
+#include "core/CustomColors.h"
+#include "core/StringList.h"
+#include "core/Color.h"
 
 #include <QObject>
 

@@ -2,6 +2,7 @@
 
 #include "platform/Application.h"
 #include "platform/Form.h"
+#include "platform/QtColor.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TColor.h"
+#include "core/Color.h"
 
 #include <QEvent>
 #include <QFont>
@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <functional>
 
-using TNotifyEvent = std::function<void(QObject* sender)>;
+#include "platform/NotifyEvent.h"
 
 enum class TAlign { alNone, alClient };
 

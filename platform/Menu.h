@@ -11,7 +11,7 @@ class QMenu;
 class QMenuBar;
 class TForm;
 
-using TMenuEvent = std::function<void(QObject* sender)>;
+#include "platform/NotifyEvent.h"
 
 // One item of a menu, or a menu of the bar. A caption of "-" is a separator.
 // Clicking an item never turns its check mark: only code does, and setting
@@ -34,7 +34,7 @@ public:
     // What a click does; tests and the keyboard reach it the same way.
     void click();
 
-    TMenuEvent OnClick;
+    TNotifyEvent OnClick;
 
 private:
     friend class TMainMenu;

@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <functional>
 
-using TTimerEvent = std::function<void(QObject* sender)>;
+#include "platform/NotifyEvent.h"
 
 // Enabled from its creation; each tick runs OnTimer through the dispatcher.
 class TTimer : public QObject {
@@ -16,7 +16,7 @@ public:
     bool enabled() const { return enabled_; }
     void setEnabled(bool enabled);
 
-    TTimerEvent OnTimer;
+    TNotifyEvent OnTimer;
 
     // One tick, as the loop would deliver it (tests and benchmarks).
     void tick();

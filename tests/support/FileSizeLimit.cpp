@@ -1,6 +1,6 @@
 #include "support/FileSizeLimit.h"
 
-#include "platform/Exceptions.h"
+#include "core/Exceptions.h"
 
 #include <csignal>
 #include <sys/resource.h>

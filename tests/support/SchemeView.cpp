@@ -1,6 +1,6 @@
 #include "support/SchemeView.h"
 
-#include "Colr_frm/ColorNotation.h"
+#include "core/ColorNotation.h"
 #include "platform/Edit.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
@@ -64,7 +64,7 @@ void expectInvariantAtRest(const TColor_Scan& w)
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(v.hex[i], hexBoxText(v.levels[i])) << "hex box " << i;
     EXPECT_EQ(v.working, v.hex[0] + v.hex[1] + v.hex[2]);
-    const TColor composed = composeColor(v.levels[0], v.levels[1], v.levels[2]);
+    const TColor composed = rgbColor(v.levels[0], v.levels[1], v.levels[2]);
     const QString letters = QStringLiteral("BTLV");
     const qsizetype slot = letters.indexOf(v.active);
     ASSERT_GE(slot, 0) << "no attribute is active";

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Colr_frm/Colr_frm.h"
+#include "windows/Colr_frm/Colr_frm.h"
 #include "support/QtPrinters.h"
 
 #include <QString>

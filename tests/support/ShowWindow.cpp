@@ -1,6 +1,6 @@
 #include "support/ShowWindow.h"
 
-#include "Colr_frm/Colr_frm.h"
+#include "windows/Colr_frm/Colr_frm.h"
 #include "platform/Form.h"
 #include "platform/Timer.h"
 

@@ -1,0 +1,92 @@
+#include "windows/Colr_frm/Colr_frm.h"
+#include "core/Contrast.h"
+#include "windows/Contrast_frm/Contrast_frm.h"
+#include "platform/Label.h"
+#include "platform/Menu.h"
+#include "platform/RadioButton.h"
+#include "platform/ScrollBar.h"
+#include "platform/SpeedButton.h"
+#include "support/ShowWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+using contrast::ratio;
+using contrast::ratioText;
+
+class ContrastWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(startAlone(w));
+        ASSERT_TRUE(chooseFromMenu(w, Qt::Key_O, Qt::Key_C));
+        ASSERT_NE(w.ContrastForm, nullptr);
+        ASSERT_TRUE(w.ContrastForm->isVisible());
+    }
+
+    QStringList row(int i) const
+    {
+        const TContrastForm::Row& r = w.ContrastForm->rows()[i];
+        return {r.pair->caption(), r.ratio->caption(), r.first->caption(), r.second->caption()};
+    }
+
+    TColor_Scan w;
+};
+
+TEST_F(ContrastWindowTest, DefaultSchemeShowsWhereItFalls)
+{
+    const QStringList expected[] = {
+        {"Text on background", "21.00:1", "\u2713 AA pass", "\u2713 AAA pass"},
+        {"Links on background", "4.39:1", "\u2717 AA fail", "\u2717 AAA fail"},
+        {"Visited links on background", "16.74:1", "\u2713 AA pass", "\u2713 AAA pass"},
+        {"Links against text", "4.77:1", "\u2713 3:1 pass", ""},
+        {"Visited links against text", "1.25:1", "\u2717 3:1 fail", ""},
+    };
+    for (int i = 0; i < TContrastForm::rowCount; ++i)
+        EXPECT_EQ(row(i), expected[i]) << "row " << i;
+}
+
+TEST_F(ContrastWindowTest, FollowsSlidersAttributeSwitchesAndPastesWithoutTouchingTheScheme)
+{
+    // A slider with the background active: red up to FF makes the page red.
+    w.ScrollRed->setFocus();
+    QTest::keyClick(w.ScrollRed, Qt::Key_End);
+    EXPECT_EQ(row(0)[1], ratioText(ratio(clWhite, clRed)) + QStringLiteral(":1"));
+
+    // Switching the attribute changes no colour, so nothing changes here.
+    const QStringList before = row(1);
+    QTest::mouseClick(w.RBLink, Qt::LeftButton, {}, QPoint(6, 8));
+    EXPECT_EQ(row(1), before);
+    QTest::keyClick(w.ScrollRed, Qt::Key_End);
+    EXPECT_EQ(row(1)[1], ratioText(ratio(0x8080FF, clRed)) + QStringLiteral(":1"));
+
+    QGuiApplication::clipboard()->setText(QStringLiteral(R"(BGCOLOR="#FFFFFF" TEXT="#000000" VLINK="#551A8B")"));
+    QTest::mouseClick(w.SBPaste, Qt::LeftButton, {}, QPoint(12, 12));
+    EXPECT_EQ(row(0)[1], QStringLiteral("21.00:1"));
+    EXPECT_EQ(row(2)[1], ratioText(ratio(0x8B1A55, clWhite)) + QStringLiteral(":1"));
+    EXPECT_EQ(w.LblVlinkSum->caption(), QStringLiteral("551A8B"));
+
+    // The same window, brought back, with what it showed.
+    w.ContrastForm->close();
+    TContrastForm* const first = w.ContrastForm;
+    ASSERT_TRUE(chooseFromMenu(w, Qt::Key_O, Qt::Key_C));
+    EXPECT_EQ(w.ContrastForm, first);
+    EXPECT_EQ(row(0)[1], QStringLiteral("21.00:1"));
+}
+
+TEST_F(ContrastWindowTest, CssCopyPutsTheThreeLinesOnTheClipboard)
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("old"));
+    ASSERT_TRUE(chooseFromMenu(w, Qt::Key_E, Qt::Key_S));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+        QStringLiteral("body { background-color: #000000; color: #FFFFFF; }\n"
+                       "a:link { color: #008080; }\n"
+                       "a:visited { color: #00FFFF; }\n"));
+}
+
+} // namespace

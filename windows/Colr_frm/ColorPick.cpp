@@ -1,0 +1,27 @@
+#include "windows/Colr_frm/Colr_frm.h"
+
+#include "platform/ColorDialog.h"
+#include "platform/Edit.h"
+#include "platform/Label.h"
+#include "core/SysUtils.h"
+
+void TColor_Scan::ColorPanelClick(QObject*)
+{
+    ColorDlg->setColor(rgbColor(ScrollRed->position(), ScrollGreen->position(), ScrollBlue->position()));
+    // OK or Cancel, the dialog's colour is spread over the sliders: after
+    // Cancel it is still the sliders' own.
+    ColorDlg->Execute();
+    const QString text = IntToHex(static_cast<unsigned>(ColorDlg->color()), 6);
+
+    const struct {
+        TEdit* hexBox;
+        TScrollBar* bar;
+        qsizetype at;
+    } channels[] = {{EditRedHex, ScrollRed, 4}, {EditGreenHex, ScrollGreen, 2}, {EditBlueHex, ScrollBlue, 0}};
+    for (const auto& channel : channels) {
+        channel.hexBox->setText(text.mid(channel.at, 2));
+        channel.bar->setPosition(StrToInt(u'$' + text.mid(channel.at, 2)));
+    }
+    LblColor->setCaption(EditRedHex->text() + EditGreenHex->text() + EditBlueHex->text());
+    applyToActiveProperty();
+}

@@ -1,0 +1,185 @@
+#pragma once
+
+#include "core/SchemeText.h"
+#include "platform/Form.h"
+#include "platform/ScrollBar.h"
+
+class TColorDialog;
+class TContrastForm;
+class TEdit;
+class TOpenDialog;
+class TSaveDialog;
+class TGroupBox;
+class TLabel;
+class TMainMenu;
+class TMenuItem;
+class TPanel;
+class TRadioButton;
+class TSpeedButton;
+class TTimer;
+
+// What was loaded at start-up; written back at close when "&Save Settings" is off.
+struct TStartupSnapshot {
+    QString BGCOLOR, TEXT, LINK, VLINK; // at most six characters each
+    int X = 0;
+    int Y = 0;
+    bool Hints = true;
+};
+
+// The one working window: tool bar, preview tile, channel sliders with their
+// read-outs, the attribute buttons and the value strip. The scheme lives in
+// these controls; there is no other copy of it.
+class TColor_Scan : public TForm {
+public:
+    TColor_Scan();
+    ~TColor_Scan() override;
+
+    TColorDialog* ColorDlg;
+    TMainMenu* MainMenu;
+    TMenuItem* FileMnu;
+    TMenuItem* NewMnu;
+    TMenuItem* OpenMnu;
+    TMenuItem* SaveMnu;
+    TMenuItem* SaveAsMnu;
+    TMenuItem* N2;
+    TMenuItem* ExitMnu;
+    TMenuItem* OptionsMnu;
+    TMenuItem* SaveSettings;
+    TMenuItem* HlpHints;
+    TMenuItem* ToolBarMnu;
+    TMenuItem* Help1;
+    TMenuItem* HlpUsage;
+    TMenuItem* HlpAbout;
+    TSaveDialog* SaveDialog;
+    TOpenDialog* OpenDialog;
+    TTimer* TmrSplash;
+    TMenuItem* Edit1;
+    TMenuItem* CopyScheme1;
+    TMenuItem* PasteScheme1;
+    TMenuItem* CopyBackground1;
+    TMenuItem* CopyText1;
+    TMenuItem* CopyLink1;
+    TMenuItem* CopyVLink1;
+    TMenuItem* N1;
+    TPanel* PnlMain;
+    TPanel* PanelDigit;
+    TLabel* TextLbl;
+    TLabel* LblTextSum;
+    TLabel* LinkLbl;
+    TLabel* LblLinkSum;
+    TLabel* VLinkLbl;
+    TLabel* LblVlinkSum;
+    TLabel* BGLbl;
+    TLabel* LblBGSum;
+    TGroupBox* GBProperty;
+    TRadioButton* RBText;
+    TRadioButton* RBLink;
+    TRadioButton* RBVlink;
+    TRadioButton* RBBGColor;
+    TEdit* EditBlueDec;
+    TEdit* EditBlueHex;
+    TEdit* EditGreenHex;
+    TEdit* EditGreenDec;
+    TEdit* EditRedDec;
+    TEdit* EditRedHex;
+    TLabel* HexLbl;
+    TLabel* DecLbl;
+    TScrollBar* ScrollRed;
+    TScrollBar* ScrollGreen;
+    TScrollBar* ScrollBlue;
+    TLabel* LabelBlueSlide;
+    TLabel* LabelGreenSlide;
+    TLabel* LabelRedSlide;
+    TPanel* ColorPanel;
+    TLabel* LblText;
+    TLabel* LblLink;
+    TLabel* LblVLink;
+    TPanel* PanelSB;
+    TSpeedButton* SBCopy;
+    TSpeedButton* SBHelp;
+    TSpeedButton* SBQuit;
+    TSpeedButton* SBColor;
+    TSpeedButton* SBPaste;
+    TLabel* LblColor;
+    TMenuItem* CustomColor1;
+
+    TStartupSnapshot StartupSnapshot;
+
+    // Added after the original menus, at the end of Edit and Options.
+    TMenuItem* N3;
+    TMenuItem* CopyCss1;
+    TMenuItem* N4;
+    TMenuItem* ContrastCheck1;
+    // Made on first use, then the same window each time.
+    TContrastForm* ContrastForm = nullptr;
+    void CopyCssClick(QObject* Sender);
+    void ContrastCheckClick(QObject* Sender);
+
+    void ColorPanelClick(QObject* Sender);
+    void OpenMnuClick(QObject* Sender);
+    void SaveMnuClick(QObject* Sender);
+    void SaveAsMnuClick(QObject* Sender);
+    void ExitMnuClick(QObject* Sender);
+    void NewMnuClick(QObject* Sender);
+    void TextLblDblClick(QObject* Sender);
+    void HlpAboutClick(QObject* Sender);
+    void HlpUsageClick(QObject* Sender);
+    void SBHelpClick(QObject* Sender);
+    void SBQuitClick(QObject* Sender);
+    void SBCopyClick(QObject* Sender);
+    void ToolBarMnuClick(QObject* Sender);
+    void SetBGColor();
+    void SetTextColor();
+    void SetLinkColor();
+    void SetVLinkColor();
+    void FormCreate(QObject* Sender);
+    void RBBGColorClick(QObject* Sender);
+    void RBTextClick(QObject* Sender);
+    void RBLinkClick(QObject* Sender);
+    void RBVlinkClick(QObject* Sender);
+    void ScrollGreenScroll(QObject* Sender, TScrollCode ScrollCode, int& ScrollPos);
+    void ScrollBlueScroll(QObject* Sender, TScrollCode ScrollCode, int& ScrollPos);
+    void ScrollRedScroll(QObject* Sender, TScrollCode ScrollCode, int& ScrollPos);
+    void BGLblDblClick(QObject* Sender);
+    void LinkLblDblClick(QObject* Sender);
+    void VLinkLblDblClick(QObject* Sender);
+    void SBPasteClick(QObject* Sender);
+    // Each turns its option over; two calls in a row change nothing.
+    void SwitchHints();
+    void SwitchToolBar();
+    // Applies the colours a scheme text carries; raises EConvertError at the
+    // first value that is not hexadecimal, with the attributes before it applied.
+    void ProcString(QString Text);
+    void SaveSettingsClick(QObject* Sender);
+    void FormClose(QObject* Sender, TCloseAction& Action);
+    void HlpHintsClick(QObject* Sender);
+    void TmrSplashTimer(QObject* Sender);
+
+private:
+    void createControls();
+    void createMenus();
+    void applyLayout();
+    void applyLook();
+    void applyTabOrder();
+    void wireEvents();
+
+    // The Set operation that ActiveProperty names, tested B, L, T, V.
+    void applyToActiveProperty();
+    TColor sliderColor() const;
+    void scrollChannel(TScrollBar* bar, TEdit* hexBox, TEdit* decimalBox);
+    void setSampleFontColor(TLabel* sample, TLabel* summary);
+    void loadAttribute(QChar letter, TColor value, TLabel* summary);
+    TLabel* summaryLabel(SchemeSlot slot) const;
+    void copyAttribute(SchemeSlot slot);
+    void loadSettings();
+    void saveSettings();
+    QString startupSchemeText() const;
+    void applyStoredOptions();
+    // Brings an open Contrast window up to the colours now shown.
+    void schemeChanged();
+};
+
+// The one-letter marker of the attribute being edited: B, T, L or V.
+extern QChar ActiveProperty;
+
+extern TColor_Scan* Color_Scan;

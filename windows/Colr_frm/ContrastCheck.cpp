@@ -1,0 +1,28 @@
+#include "windows/Colr_frm/Colr_frm.h"
+
+#include "windows/Contrast_frm/Contrast_frm.h"
+#include "platform/Label.h"
+#include "platform/Panel.h"
+
+TColor_Scan::~TColor_Scan()
+{
+    delete ContrastForm;
+}
+
+void TColor_Scan::schemeChanged()
+{
+    if (!ContrastForm || !ContrastForm->isVisible())
+        return;
+    // The colour values, not the summary texts: what the preview shows.
+    ContrastForm->showScheme({ColorPanel->color(), LblText->fontColor(), LblLink->fontColor(), LblVLink->fontColor()});
+}
+
+void TColor_Scan::ContrastCheckClick(QObject*)
+{
+    if (!ContrastForm) {
+        ContrastForm = new TContrastForm();
+        ContrastForm->DoCreate();
+    }
+    ContrastForm->Show();
+    schemeChanged();
+}
