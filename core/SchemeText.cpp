@@ -80,34 +80,23 @@ qsizetype hashInOwnValue(const QString& text, qsizetype valueStart)
 
 } // namespace
 
-QString keyword(SchemeSlot slot)
-{
-    switch (slot) {
-    case SchemeSlot::BGCOLOR: return QStringLiteral("BGCOLOR");
-    case SchemeSlot::TEXT: return QStringLiteral("TEXT");
-    case SchemeSlot::LINK: return QStringLiteral("LINK");
-    case SchemeSlot::VLINK: return QStringLiteral("VLINK");
-    }
-    return {};
-}
-
 QString attributeText(SchemeSlot slot, const QString& value)
 {
     return keyword(slot) + QStringLiteral("=\"#") + value + u'"';
 }
 
-QString schemeText(const std::array<QString, 4>& values)
+QString schemeText(const SchemeValues& values)
 {
     QString text;
     for (SchemeSlot slot : schemeSlots) {
         if (!text.isEmpty())
             text += u' ';
-        text += attributeText(slot, values[static_cast<int>(slot)]);
+        text += attributeText(slot, values[slotIndex(slot)]);
     }
     return text;
 }
 
-QString cssText(const std::array<QString, 4>& values)
+QString cssText(const SchemeValues& values)
 {
     return QStringLiteral("body { background-color: #%1; color: #%2; }\na:link { color: #%3; }\n"
                           "a:visited { color: #%4; }\n")

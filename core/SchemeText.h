@@ -1,24 +1,19 @@
 #pragma once
 
+#include "core/Scheme.h"
+
 #include <QString>
 
 #include <array>
 #include <optional>
 
-// The four attributes, always in this order.
-enum class SchemeSlot { BGCOLOR, TEXT, LINK, VLINK };
-inline constexpr std::array<SchemeSlot, 4> schemeSlots = {
-    SchemeSlot::BGCOLOR, SchemeSlot::TEXT, SchemeSlot::LINK, SchemeSlot::VLINK};
-
-QString keyword(SchemeSlot slot);
-
 // One attribute as the clipboard gets it: KEYWORD="#value".
 QString attributeText(SchemeSlot slot, const QString& value);
 // All four fragments in order, one blank between them.
-QString schemeText(const std::array<QString, 4>& values);
+QString schemeText(const SchemeValues& values);
 
 // The scheme as a style sheet: body, a:link and a:visited, a line each.
-QString cssText(const std::array<QString, 4>& values);
+QString cssText(const SchemeValues& values);
 
 // Where each attribute's six value characters start in `text`, or none when
 // the attribute is to be skipped. The values lie wholly inside the text.

@@ -83,19 +83,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // What a paste hands to the reader.
     requireInside(upperCaseAscii(text));
 
-    std::array<QString, 4> values;
+    SchemeValues values;
     const QStringList lines = text.split(u'\n');
     for (int slot = 0; slot < 4 && slot < lines.size(); ++slot)
         values[slot] = lines[slot];
-    const QString startup = QStringLiteral("BGCOLOR#") + values[0] + QStringLiteral("TEXT#") + values[1]
-        + QStringLiteral("LINK#") + values[2] + QStringLiteral("VLINK#") + values[3];
+    // The program's own builder, as the settings come back at start-up.
+    const QString startup = startupSchemeText(values);
     requireInside(startup);
     const QString pasted = QStringLiteral("<BODY ") + upperCaseAscii(schemeText(values)) + u'>';
     requireInside(pasted);
 
     if (std::all_of(values.begin(), values.end(), isSchemeValue)) {
         requireValuesBack(startup, values);
-        std::array<QString, 4> upper;
+        SchemeValues upper;
         for (int slot = 0; slot < 4; ++slot)
             upper[slot] = upperCaseAscii(values[slot]);
         requireValuesBack(pasted, upper);

@@ -106,7 +106,7 @@ TEST_F(SettingsTest, StoredColourTheReaderRejectsShowsItsErrorAndTheWindowStillC
     EXPECT_EQ(Color_Scan->LblBGSum->caption(), QStringLiteral("FFFTEX"));
     EXPECT_EQ(Color_Scan->ColorPanel->color(), clBlack);
     EXPECT_EQ(Color_Scan->LblText->fontColor(), clWhite);
-    EXPECT_EQ(Color_Scan->StartupSnapshot.BGCOLOR, QStringLiteral("FFF"));
+    EXPECT_EQ(Color_Scan->StartupSnapshot.Colors[slotIndex(SchemeSlot::BGCOLOR)], QStringLiteral("FFF"));
 }
 
 TEST_F(SettingsTest, FailedWriteAtCloseKeepsTheProgramRunning)

@@ -19,6 +19,7 @@ TColor_Scan::TColor_Scan()
 {
     createControls();
     createMenus();
+    createAttributeTable();
     applyLayout();
     applyLook();
     applyTabOrder();
@@ -61,6 +62,21 @@ void TColor_Scan::createControls()
     LblColor = new TLabel(PnlMain);
 }
 
+void TColor_Scan::createAttributeTable()
+{
+    using T = TColor_Scan;
+    attributes_ = {{
+        {SchemeSlot::BGCOLOR, u'B', RBBGColor, BGLbl, LblBGSum, nullptr, CopyBackground1, &T::RBBGColorClick,
+            &T::BGLblDblClick, &T::SetBGColor},
+        {SchemeSlot::TEXT, u'T', RBText, TextLbl, LblTextSum, LblText, CopyText1, &T::RBTextClick,
+            &T::TextLblDblClick, &T::SetTextColor},
+        {SchemeSlot::LINK, u'L', RBLink, LinkLbl, LblLinkSum, LblLink, CopyLink1, &T::RBLinkClick,
+            &T::LinkLblDblClick, &T::SetLinkColor},
+        {SchemeSlot::VLINK, u'V', RBVlink, VLinkLbl, LblVlinkSum, LblVLink, CopyVLink1, &T::RBVlinkClick,
+            &T::VLinkLblDblClick, &T::SetVLinkColor},
+    }};
+}
+
 void TColor_Scan::wireEvents()
 {
     const auto notify = [this](void (TColor_Scan::*handler)(QObject*)) {
@@ -91,10 +107,6 @@ void TColor_Scan::wireEvents()
     ScrollRed->OnScroll = scroll(&TColor_Scan::ScrollRedScroll);
     ScrollGreen->OnScroll = scroll(&TColor_Scan::ScrollGreenScroll);
     ScrollBlue->OnScroll = scroll(&TColor_Scan::ScrollBlueScroll);
-    RBBGColor->OnClick = notify(&TColor_Scan::RBBGColorClick);
-    RBText->OnClick = notify(&TColor_Scan::RBTextClick);
-    RBLink->OnClick = notify(&TColor_Scan::RBLinkClick);
-    RBVlink->OnClick = notify(&TColor_Scan::RBVlinkClick);
 
     // The tile answers only where it is bare: its sample lines take their own clicks.
     ColorPanel->OnClick = notify(&TColor_Scan::ColorPanelClick);
@@ -105,20 +117,10 @@ void TColor_Scan::wireEvents()
     CopyScheme1->OnClick = notify(&TColor_Scan::SBCopyClick);
     SBPaste->OnClick = notify(&TColor_Scan::SBPasteClick);
     PasteScheme1->OnClick = notify(&TColor_Scan::SBPasteClick);
-    const struct {
-        TLabel* caption;
-        TLabel* summary;
-        TMenuItem* item;
-        void (TColor_Scan::*handler)(QObject*);
-    } singleCopies[] = {
-        {BGLbl, LblBGSum, CopyBackground1, &TColor_Scan::BGLblDblClick},
-        {TextLbl, LblTextSum, CopyText1, &TColor_Scan::TextLblDblClick},
-        {LinkLbl, LblLinkSum, CopyLink1, &TColor_Scan::LinkLblDblClick},
-        {VLinkLbl, LblVlinkSum, CopyVLink1, &TColor_Scan::VLinkLblDblClick},
-    };
-    for (const auto& copy : singleCopies) {
-        copy.caption->OnDblClick = notify(copy.handler);
-        copy.summary->OnDblClick = notify(copy.handler);
-        copy.item->OnClick = notify(copy.handler);
+    for (const TSchemeAttribute& attribute : attributes_) {
+        attribute.button->OnClick = notify(attribute.propertyHandler);
+        attribute.caption->OnDblClick = notify(attribute.copyHandler);
+        attribute.summary->OnDblClick = notify(attribute.copyHandler);
+        attribute.copyItem->OnClick = notify(attribute.copyHandler);
     }
 }

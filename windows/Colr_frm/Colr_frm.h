@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/SchemeText.h"
+#include "core/Scheme.h"
 #include "platform/Form.h"
 #include "platform/ScrollBar.h"
 
@@ -18,12 +18,28 @@ class TRadioButton;
 class TSpeedButton;
 class TTimer;
 
+class TColor_Scan;
+
 // What was loaded at start-up; written back at close when "&Save Settings" is off.
 struct TStartupSnapshot {
-    QString BGCOLOR, TEXT, LINK, VLINK; // at most six characters each
+    SchemeValues Colors; // at most six characters each
     int X = 0;
     int Y = 0;
     bool Hints = true;
+};
+
+// One of the four attributes as the main window shows and edits it.
+struct TSchemeAttribute {
+    SchemeSlot slot;
+    QChar letter; // ActiveProperty while it is being edited
+    TRadioButton* button;
+    TLabel* caption; // on the value strip, "BGColor #"
+    TLabel* summary;
+    TLabel* sample; // nullptr for the background, which is the tile itself
+    TMenuItem* copyItem;
+    void (TColor_Scan::*propertyHandler)(QObject*);
+    void (TColor_Scan::*copyHandler)(QObject*);
+    void (TColor_Scan::*setOperation)();
 };
 
 // The one working window: tool bar, preview tile, channel sliders with their
@@ -105,6 +121,11 @@ public:
 
     TStartupSnapshot StartupSnapshot;
 
+    // Built once from the named controls, in slot order; everything done to
+    // all four attributes goes through it.
+    const std::array<TSchemeAttribute, 4>& attributes() const { return attributes_; }
+    const TSchemeAttribute& attribute(SchemeSlot slot) const { return attributes_[slotIndex(slot)]; }
+
     // Added after the original menus, at the end of Edit and Options.
     TMenuItem* N3;
     TMenuItem* CopyCss1;
@@ -158,25 +179,33 @@ public:
 private:
     void createControls();
     void createMenus();
+    void createAttributeTable();
     void applyLayout();
     void applyLook();
     void applyTabOrder();
     void wireEvents();
 
-    // The Set operation that ActiveProperty names, tested B, L, T, V.
+    // The Set operation that ActiveProperty names; any other letter does nothing.
     void applyToActiveProperty();
     TColor sliderColor() const;
     void scrollChannel(TScrollBar* bar, TEdit* hexBox, TEdit* decimalBox);
-    void setSampleFontColor(TLabel* sample, TLabel* summary);
-    void loadAttribute(QChar letter, TColor value, TLabel* summary);
-    TLabel* summaryLabel(SchemeSlot slot) const;
+    // The working colour into the attribute's summary, the sliders' colour
+    // onto the preview.
+    void applyWorkingColor(SchemeSlot slot);
+    void loadAttribute(SchemeSlot slot);
+    // What the preview shows for an attribute: the tile's colour or a sample's.
+    TColor attributeColor(const TSchemeAttribute& attribute) const;
+    void showAttributeColor(const TSchemeAttribute& attribute, TColor color);
+    SchemeValues summaries() const;
+    SchemeColors previewColors() const;
     void copyAttribute(SchemeSlot slot);
     void loadSettings();
     void saveSettings();
-    QString startupSchemeText() const;
     void applyStoredOptions();
     // Brings an open Contrast window up to the colours now shown.
     void schemeChanged();
+
+    std::array<TSchemeAttribute, 4> attributes_{};
 };
 
 // The one-letter marker of the attribute being edited: B, T, L or V.

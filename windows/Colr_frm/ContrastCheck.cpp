@@ -14,7 +14,7 @@ void TColor_Scan::schemeChanged()
     if (!ContrastForm || !ContrastForm->isVisible())
         return;
     // The colour values, not the summary texts: what the preview shows.
-    ContrastForm->showScheme({ColorPanel->color(), LblText->fontColor(), LblLink->fontColor(), LblVLink->fontColor()});
+    ContrastForm->showScheme(previewColors());
 }
 
 void TColor_Scan::ContrastCheckClick(QObject*)

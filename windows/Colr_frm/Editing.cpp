@@ -1,10 +1,10 @@
 #include "windows/Colr_frm/Colr_frm.h"
 
 #include "core/ColorNotation.h"
+#include "core/SysUtils.h"
 #include "platform/Edit.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
-#include "core/SysUtils.h"
 
 using namespace notation;
 
@@ -13,48 +13,77 @@ TColor TColor_Scan::sliderColor() const
     return rgbColor(ScrollRed->position(), ScrollGreen->position(), ScrollBlue->position());
 }
 
+TColor TColor_Scan::attributeColor(const TSchemeAttribute& attribute) const
+{
+    return attribute.sample ? attribute.sample->fontColor() : ColorPanel->color();
+}
+
+void TColor_Scan::showAttributeColor(const TSchemeAttribute& attribute, TColor color)
+{
+    if (attribute.sample) {
+        attribute.sample->setFontColor(color);
+        return;
+    }
+    ColorPanel->setColor(color);
+    // The sample lines are painted on the page background.
+    for (const TSchemeAttribute& other : attributes_) {
+        if (other.sample)
+            other.sample->setColor(ColorPanel->color());
+    }
+}
+
+SchemeValues TColor_Scan::summaries() const
+{
+    SchemeValues values;
+    for (const TSchemeAttribute& attribute : attributes_)
+        values[slotIndex(attribute.slot)] = attribute.summary->caption();
+    return values;
+}
+
+SchemeColors TColor_Scan::previewColors() const
+{
+    SchemeColors colors{};
+    for (const TSchemeAttribute& attribute : attributes_)
+        colors[slotIndex(attribute.slot)] = attributeColor(attribute);
+    return colors;
+}
+
 void TColor_Scan::applyToActiveProperty()
 {
-    if (ActiveProperty == u'B')
-        SetBGColor();
-    else if (ActiveProperty == u'L')
-        SetLinkColor();
-    else if (ActiveProperty == u'T')
-        SetTextColor();
-    else if (ActiveProperty == u'V')
-        SetVLinkColor();
+    for (const TSchemeAttribute& attribute : attributes_) {
+        if (ActiveProperty == attribute.letter) {
+            (this->*attribute.setOperation)();
+            return;
+        }
+    }
+}
+
+void TColor_Scan::applyWorkingColor(SchemeSlot slot)
+{
+    const TSchemeAttribute& target = attribute(slot);
+    target.summary->setCaption(LblColor->caption());
+    showAttributeColor(target, sliderColor());
+    schemeChanged();
 }
 
 void TColor_Scan::SetBGColor()
 {
-    LblBGSum->setCaption(LblColor->caption());
-    ColorPanel->setColor(sliderColor());
-    // The sample lines are painted on the page background.
-    for (TLabel* sample : {LblText, LblLink, LblVLink})
-        sample->setColor(ColorPanel->color());
-    schemeChanged();
-}
-
-void TColor_Scan::setSampleFontColor(TLabel* sample, TLabel* summary)
-{
-    sample->setFontColor(sliderColor());
-    summary->setCaption(LblColor->caption());
-    schemeChanged();
+    applyWorkingColor(SchemeSlot::BGCOLOR);
 }
 
 void TColor_Scan::SetTextColor()
 {
-    setSampleFontColor(LblText, LblTextSum);
+    applyWorkingColor(SchemeSlot::TEXT);
 }
 
 void TColor_Scan::SetLinkColor()
 {
-    setSampleFontColor(LblLink, LblLinkSum);
+    applyWorkingColor(SchemeSlot::LINK);
 }
 
 void TColor_Scan::SetVLinkColor()
 {
-    setSampleFontColor(LblVLink, LblVlinkSum);
+    applyWorkingColor(SchemeSlot::VLINK);
 }
 
 void TColor_Scan::scrollChannel(TScrollBar* bar, TEdit* hexBox, TEdit* decimalBox)
@@ -80,14 +109,16 @@ void TColor_Scan::ScrollBlueScroll(QObject*, TScrollCode, int&)
     scrollChannel(ScrollBlue, EditBlueHex, EditBlueDec);
 }
 
-void TColor_Scan::loadAttribute(QChar letter, TColor value, TLabel* summary)
+void TColor_Scan::loadAttribute(SchemeSlot slot)
 {
-    ActiveProperty = letter;
+    const TSchemeAttribute& loaded = attribute(slot);
+    const TColor value = attributeColor(loaded);
+    ActiveProperty = loaded.letter;
     LblColor->setCaption(colorValueText(value));
     // The summary takes the colour's own scheme value, in upper case,
     // whatever text it held before.
-    summary->setCaption(swapPairs(LblColor->caption()));
-    LblColor->setCaption(summary->caption());
+    loaded.summary->setCaption(swapPairs(LblColor->caption()));
+    LblColor->setCaption(loaded.summary->caption());
 
     const HexBoxes hex = hexBoxes(LblColor->caption());
     const struct {
@@ -110,20 +141,20 @@ void TColor_Scan::loadAttribute(QChar letter, TColor value, TLabel* summary)
 
 void TColor_Scan::RBBGColorClick(QObject*)
 {
-    loadAttribute(u'B', ColorPanel->color(), LblBGSum);
+    loadAttribute(SchemeSlot::BGCOLOR);
 }
 
 void TColor_Scan::RBTextClick(QObject*)
 {
-    loadAttribute(u'T', LblText->fontColor(), LblTextSum);
+    loadAttribute(SchemeSlot::TEXT);
 }
 
 void TColor_Scan::RBLinkClick(QObject*)
 {
-    loadAttribute(u'L', LblLink->fontColor(), LblLinkSum);
+    loadAttribute(SchemeSlot::LINK);
 }
 
 void TColor_Scan::RBVlinkClick(QObject*)
 {
-    loadAttribute(u'V', LblVLink->fontColor(), LblVlinkSum);
+    loadAttribute(SchemeSlot::VLINK);
 }

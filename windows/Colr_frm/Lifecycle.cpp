@@ -1,6 +1,7 @@
 #include "windows/Colr_frm/Colr_frm.h"
 
 #include "windows/Splash/Splash.h"
+#include "core/Scheme.h"
 #include "platform/Timer.h"
 
 void TColor_Scan::FormCreate(QObject*)
@@ -9,7 +10,7 @@ void TColor_Scan::FormCreate(QObject*)
     loadSettings();
     // A stored colour the reader rejects ends the handler here, with its
     // error box: the stored options then stay as designed.
-    ProcString(startupSchemeText());
+    ProcString(startupSchemeText(summaries()));
     applyStoredOptions();
 }
 

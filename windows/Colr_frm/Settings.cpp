@@ -14,10 +14,9 @@ const QString general = QStringLiteral("General");
 void TColor_Scan::loadSettings()
 {
     const TIniFile ini(settingsFile);
-    LblBGSum->setCaption(ini.ReadString(colors, QStringLiteral("BGCOLOR"), QStringLiteral("000000")));
-    LblTextSum->setCaption(ini.ReadString(colors, QStringLiteral("TEXT"), QStringLiteral("FFFFFF")));
-    LblLinkSum->setCaption(ini.ReadString(colors, QStringLiteral("LINK"), QStringLiteral("008080")));
-    LblVlinkSum->setCaption(ini.ReadString(colors, QStringLiteral("VLINK"), QStringLiteral("00FFFF")));
+    for (const TSchemeAttribute& attribute : attributes_)
+        attribute.summary->setCaption(
+            ini.ReadString(colors, keyword(attribute.slot), defaultSchemeValue(attribute.slot)));
     HlpHints->setChecked(ini.ReadBool(options, QStringLiteral("Hints"), true));
     ToolBarMnu->setChecked(ini.ReadBool(options, QStringLiteral("ToolBar"), true));
     SaveSettings->setChecked(ini.ReadBool(options, QStringLiteral("SaveSettings"), true));
@@ -27,29 +26,18 @@ void TColor_Scan::loadSettings()
     move(x(), ini.ReadInteger(general, QStringLiteral("Y"), 0));
 
     StartupSnapshot.Hints = HlpHints->checked();
-    StartupSnapshot.BGCOLOR = LblBGSum->caption().left(6);
-    StartupSnapshot.TEXT = LblTextSum->caption().left(6);
-    StartupSnapshot.LINK = LblLinkSum->caption().left(6);
-    StartupSnapshot.VLINK = LblVlinkSum->caption().left(6);
+    for (const TSchemeAttribute& attribute : attributes_)
+        StartupSnapshot.Colors[slotIndex(attribute.slot)] = attribute.summary->caption().left(6);
     StartupSnapshot.X = x();
     StartupSnapshot.Y = y();
-}
-
-QString TColor_Scan::startupSchemeText() const
-{
-    return QStringLiteral("BGCOLOR#") + LblBGSum->caption() + QStringLiteral("TEXT") + u'#' + LblTextSum->caption()
-        + QStringLiteral("LINK") + u'#' + LblLinkSum->caption() + QStringLiteral("VLINK") + u'#'
-        + LblVlinkSum->caption();
 }
 
 void TColor_Scan::saveSettings()
 {
     TIniFile ini(settingsFile);
     if (SaveSettings->checked()) {
-        ini.WriteString(colors, QStringLiteral("BGCOLOR"), LblBGSum->caption());
-        ini.WriteString(colors, QStringLiteral("TEXT"), LblTextSum->caption());
-        ini.WriteString(colors, QStringLiteral("LINK"), LblLinkSum->caption());
-        ini.WriteString(colors, QStringLiteral("VLINK"), LblVlinkSum->caption());
+        for (const TSchemeAttribute& attribute : attributes_)
+            ini.WriteString(colors, keyword(attribute.slot), attribute.summary->caption());
         ini.WriteBool(options, QStringLiteral("Hints"), HlpHints->checked());
         ini.WriteBool(options, QStringLiteral("ToolBar"), ToolBarMnu->checked());
         ini.WriteBool(options, QStringLiteral("SaveSettings"), SaveSettings->checked());
@@ -59,10 +47,8 @@ void TColor_Scan::saveSettings()
         // Back to what was loaded; the tool-bar option keeps what the file had.
         ini.WriteInteger(general, QStringLiteral("X"), StartupSnapshot.X);
         ini.WriteInteger(general, QStringLiteral("Y"), StartupSnapshot.Y);
-        ini.WriteString(colors, QStringLiteral("BGCOLOR"), StartupSnapshot.BGCOLOR);
-        ini.WriteString(colors, QStringLiteral("TEXT"), StartupSnapshot.TEXT);
-        ini.WriteString(colors, QStringLiteral("LINK"), StartupSnapshot.LINK);
-        ini.WriteString(colors, QStringLiteral("VLINK"), StartupSnapshot.VLINK);
+        for (SchemeSlot slot : schemeSlots)
+            ini.WriteString(colors, keyword(slot), StartupSnapshot.Colors[slotIndex(slot)]);
         ini.WriteBool(options, QStringLiteral("Hints"), StartupSnapshot.Hints);
         ini.WriteBool(options, QStringLiteral("SaveSettings"), SaveSettings->checked());
     }

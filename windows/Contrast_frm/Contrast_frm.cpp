@@ -8,22 +8,21 @@
 
 namespace {
 
-enum Slot { Background, Text, Link, Visited };
-
 struct Pair {
     const char* caption;
-    Slot foreground;
-    Slot against;
+    SchemeSlot foreground;
+    SchemeSlot against;
     double first;
     double second; // 0: no second level
 };
 
 const Pair pairs[TContrastForm::rowCount] = {
-    {"Text on background", Text, Background, contrast::normalTextAA, contrast::normalTextAAA},
-    {"Links on background", Link, Background, contrast::normalTextAA, contrast::normalTextAAA},
-    {"Visited links on background", Visited, Background, contrast::normalTextAA, contrast::normalTextAAA},
-    {"Links against text", Link, Text, contrast::linkFromText, 0},
-    {"Visited links against text", Visited, Text, contrast::linkFromText, 0},
+    {"Text on background", SchemeSlot::TEXT, SchemeSlot::BGCOLOR, contrast::normalTextAA, contrast::normalTextAAA},
+    {"Links on background", SchemeSlot::LINK, SchemeSlot::BGCOLOR, contrast::normalTextAA, contrast::normalTextAAA},
+    {"Visited links on background", SchemeSlot::VLINK, SchemeSlot::BGCOLOR, contrast::normalTextAA,
+        contrast::normalTextAAA},
+    {"Links against text", SchemeSlot::LINK, SchemeSlot::TEXT, contrast::linkFromText, 0},
+    {"Visited links against text", SchemeSlot::VLINK, SchemeSlot::TEXT, contrast::linkFromText, 0},
 };
 
 constexpr int rowTop = 30;
@@ -79,11 +78,11 @@ TContrastForm::TContrastForm()
     }
 }
 
-void TContrastForm::showScheme(const std::array<TColor, 4>& colors)
+void TContrastForm::showScheme(const SchemeColors& colors)
 {
     for (int i = 0; i < rowCount; ++i) {
         const Pair& pair = pairs[i];
-        const double value = contrast::ratio(colors[pair.foreground], colors[pair.against]);
+        const double value = contrast::ratio(colors[slotIndex(pair.foreground)], colors[slotIndex(pair.against)]);
         const Row& row = rows_[i];
         row.ratio->setCaption(contrast::ratioText(value) + QStringLiteral(":1"));
         if (pair.second > 0) {

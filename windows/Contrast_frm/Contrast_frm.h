@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Scheme.h"
 #include "platform/Form.h"
 
 #include <array>
@@ -12,8 +13,7 @@ class TContrastForm : public TForm {
 public:
     TContrastForm();
 
-    // The four colour values in scheme order: background, text, link, visited link.
-    void showScheme(const std::array<TColor, 4>& colors);
+    void showScheme(const SchemeColors& colors);
 
     struct Row {
         TLabel* pair;
