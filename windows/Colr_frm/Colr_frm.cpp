@@ -20,8 +20,7 @@ TColor_Scan::TColor_Scan()
     createControls();
     createMenus();
     createAttributeTable();
-    applyLayout();
-    applyLook();
+    applyDesign();
     applyTabOrder();
     wireEvents();
 }

@@ -180,8 +180,7 @@ private:
     void createControls();
     void createMenus();
     void createAttributeTable();
-    void applyLayout();
-    void applyLook();
+    void applyDesign();
     void applyTabOrder();
     void wireEvents();
 

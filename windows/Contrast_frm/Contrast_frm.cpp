@@ -2,6 +2,7 @@
 
 #include "core/Contrast.h"
 #include "art/ProgramArt.h"
+#include "platform/Design.h"
 #include "platform/Fonts.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
@@ -25,8 +26,35 @@ const Pair pairs[TContrastForm::rowCount] = {
     {"Visited links against text", SchemeSlot::VLINK, SchemeSlot::TEXT, contrast::linkFromText, 0},
 };
 
+constexpr int headingTop = 8;
 constexpr int rowTop = 30;
 constexpr int rowHeight = 22;
+constexpr int lineHeight = 16;
+
+// The window's four columns, for the headings and every row alike.
+struct Column {
+    int left, width;
+    const char* heading;
+    TAlignment alignment;
+    int styles; // of the rows; headings are bold
+};
+enum { PairColumn, RatioColumn, FirstColumn, SecondColumn };
+const Column columns[] = {
+    {8, 170, "Pair", TAlignment::taLeftJustify, fsRegular},
+    {182, 50, "Ratio", TAlignment::taRightJustify, fsBold},
+    {240, 90, "Normal text", TAlignment::taLeftJustify, fsRegular},
+    {334, 90, "", TAlignment::taLeftJustify, fsRegular},
+};
+
+TLabel* addCell(QWidget* parent, int column, int top, int styles)
+{
+    auto* label = new TLabel(parent);
+    const Column& c = columns[column];
+    label->setBounds(c.left, top, c.width, lineHeight);
+    label->setAlignment(c.alignment);
+    label->setFont(makeFont(QStringLiteral("MS Sans Serif"), 11, styles));
+    return label;
+}
 
 // A mark and a word, so the result does not rest on colour alone.
 QString verdict(const char* level, bool met)
@@ -38,43 +66,32 @@ QString verdict(const char* level, bool met)
 
 TContrastForm::TContrastForm()
 {
-    setCaption(QStringLiteral("Contrast"));
-    setWindowIcon(programIcon());
-    setBorderStyle(TBorderStyle::bsDialog);
-    setPosition(TPosition::poScreenCenter);
-    setClientWidth(430);
-    setClientHeight(rowTop + rowCount * rowHeight + 8);
-    setFont(makeFont(QStringLiteral("MS Sans Serif"), 11, fsRegular));
+    ::applyDesign(*this,
+        {
+            .caption = QStringLiteral("Contrast"),
+            .icon = programIcon(),
+            .borderStyle = TBorderStyle::bsDialog,
+            .position = TPosition::poScreenCenter,
+            .clientWidth = 430,
+            .clientHeight = rowTop + rowCount * rowHeight + 8,
+            .font = {"MS Sans Serif", 11},
+        },
+        {});
 
     auto* panel = new TPanel(client());
     panel->setAlign(TAlign::alClient);
     panel->setBevelOuter(TBevelCut::bvNone);
 
-    const QFont bold = makeFont(QStringLiteral("MS Sans Serif"), 11, fsBold);
-    const struct {
-        int left, width;
-        const char* caption;
-    } headings[] = {{8, 170, "Pair"}, {182, 50, "Ratio"}, {240, 90, "Normal text"}, {334, 90, ""}};
-    for (const auto& heading : headings) {
-        auto* label = new TLabel(panel);
-        label->setBounds(heading.left, 8, heading.width, 16);
-        label->setCaption(QLatin1String(heading.caption));
-        label->setFont(bold);
-    }
+    for (int column = 0; column < int(std::size(columns)); ++column)
+        addCell(panel, column, headingTop, fsBold)->setCaption(QLatin1String(columns[column].heading));
     for (int i = 0; i < rowCount; ++i) {
         Row& row = rows_[i];
         const int top = rowTop + i * rowHeight;
-        row.pair = new TLabel(panel);
-        row.pair->setBounds(8, top, 170, 16);
+        row.pair = addCell(panel, PairColumn, top, columns[PairColumn].styles);
         row.pair->setCaption(QLatin1String(pairs[i].caption));
-        row.ratio = new TLabel(panel);
-        row.ratio->setBounds(182, top, 50, 16);
-        row.ratio->setAlignment(TAlignment::taRightJustify);
-        row.ratio->setFont(bold);
-        row.first = new TLabel(panel);
-        row.first->setBounds(240, top, 90, 16);
-        row.second = new TLabel(panel);
-        row.second->setBounds(334, top, 90, 16);
+        row.ratio = addCell(panel, RatioColumn, top, columns[RatioColumn].styles);
+        row.first = addCell(panel, FirstColumn, top, columns[FirstColumn].styles);
+        row.second = addCell(panel, SecondColumn, top, columns[SecondColumn].styles);
     }
 }
 

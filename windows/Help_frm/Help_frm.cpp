@@ -1,6 +1,7 @@
 #include "windows/Help_frm/Help_frm.h"
 
 #include "art/ProgramArt.h"
+#include "platform/Design.h"
 #include "platform/Fonts.h"
 #include "platform/Memo.h"
 #include "platform/TabbedNotebook.h"
@@ -127,13 +128,17 @@ void THelpForm::createControls()
 
 void THelpForm::applyDesign()
 {
-    setCaption(QStringLiteral("HelpForm"));
-    setWindowIcon(programIcon());
-    setBorderStyle(TBorderStyle::bsDialog);
-    setPosition(TPosition::poScreenCenter);
-    setClientWidth(405);
-    setClientHeight(238);
-    setFont(makeFont(QStringLiteral("MS Sans Serif"), 11, fsBold));
+    ::applyDesign(*this,
+        {
+            .caption = QStringLiteral("HelpForm"),
+            .icon = programIcon(),
+            .borderStyle = TBorderStyle::bsDialog,
+            .position = TPosition::poScreenCenter,
+            .clientWidth = 405,
+            .clientHeight = 238,
+            .font = {"MS Sans Serif", 11, fsBold},
+        },
+        {});
 
     TabbedNotebook->setAlign(TAlign::alClient);
     // TabsPerRow 4 has no counterpart: Qt's tab bar keeps one row and adds

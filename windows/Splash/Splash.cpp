@@ -2,6 +2,7 @@
 
 #include "art/NameLetters.h"
 #include "art/ProgramArt.h"
+#include "platform/Design.h"
 #include "platform/Fonts.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
@@ -13,23 +14,7 @@ TFormSplash* FormSplash = nullptr;
 
 namespace {
 
-struct Letter {
-    TLabel* TFormSplash::*label;
-    QChar letter;
-    TColor fontColor;
-};
-
 constexpr int firstLetterLeft = 112;
-
-const Letter letters[] = {
-    {&TFormSplash::Label1, u'H', 0x008000FF},
-    {&TFormSplash::Label4, u'u', 0x00FF8080},
-    {&TFormSplash::Label5, u'e', 0x00FF0080},
-    {&TFormSplash::Label6, u'w', 0x00D80000},
-    {&TFormSplash::Label7, u'i', 0x00D000D0},
-    {&TFormSplash::Label8, u's', 0x00A0A000},
-    {&TFormSplash::Label9, u'e', clRed},
-};
 
 } // namespace
 
@@ -45,8 +30,8 @@ void TFormSplash::createControls()
 {
     Panel1 = new TPanel(client());
     ProgramIcon = new TImage(Panel1);
-    for (const Letter& letter : letters)
-        this->*letter.label = new TLabel(Panel1);
+    for (TLabel** letter : {&Label1, &Label4, &Label5, &Label6, &Label7, &Label8, &Label9})
+        *letter = new TLabel(Panel1);
     LblVersion = new TLabel(Panel1);
     LblAuthor = new TLabel(Panel1);
     TmrColor = new TTimer(this);
@@ -54,15 +39,22 @@ void TFormSplash::createControls()
 
 void TFormSplash::applyDesign()
 {
-    setCaption(QStringLiteral("Huewise"));
-    setWindowIcon(programIcon());
-    setBorderStyle(TBorderStyle::bsNone);
-    setFormStyle(TFormStyle::fsStayOnTop);
-    setPosition(TPosition::poScreenCenter);
-    setVisibleAtCreation(true);
-    setFont(makeFont(QStringLiteral("System"), 13, fsRegular));
-    setClientWidth(310);
-    setClientHeight(113);
+    ::applyDesign(*this,
+        {
+            .caption = QStringLiteral("Huewise"),
+            .icon = programIcon(),
+            .borderStyle = TBorderStyle::bsNone,
+            .position = TPosition::poScreenCenter,
+            .clientWidth = 310,
+            .clientHeight = 113,
+            .font = {"System", 13},
+            .formStyle = TFormStyle::fsStayOnTop,
+            .visibleAtCreation = true,
+        },
+        {
+            {LblVersion, {174, 42, 55, 51}, "1.3", {}, TFontDesign{"Times New Roman", 44}, clBtnFace, clBlack},
+            {LblAuthor, {136, 90, 123, 16}, "Huewise team", {}, TFontDesign{"System", 13, fsBold}, {}, clBlue},
+        });
 
     Panel1->setAlign(TAlign::alClient);
     Panel1->setBevelInner(TBevelCut::bvLowered);
@@ -72,22 +64,17 @@ void TFormSplash::applyDesign()
     placeProgramPicture(ProgramIcon);
 
     // Each letter starts where the one before ends, so the name reads as one word.
-    std::vector<NameLetter> name;
-    for (const Letter& letter : letters)
-        name.push_back({this->*letter.label, letter.letter, letter.fontColor});
+    const NameLetter name[] = {
+        {Label1, u'H', 0x008000FF},
+        {Label4, u'u', 0x00FF8080},
+        {Label5, u'e', 0x00FF0080},
+        {Label6, u'w', 0x00D80000},
+        {Label7, u'i', 0x00D000D0},
+        {Label8, u's', 0x00A0A000},
+        {Label9, u'e', clRed},
+    };
     placeNameLetters(name, makeFont(QStringLiteral("Times New Roman"), 48, fsBold | fsItalic), firstLetterLeft, -2,
         54, 0);
-
-    LblVersion->setBounds(174, 42, 55, 51);
-    LblVersion->setCaption(QStringLiteral("1.3"));
-    LblVersion->setFont(makeFont(QStringLiteral("Times New Roman"), 44, fsRegular));
-    LblVersion->setFontColor(clBlack);
-    LblVersion->setColor(clBtnFace);
-
-    LblAuthor->setBounds(136, 90, 123, 16);
-    LblAuthor->setCaption(QStringLiteral("Huewise team"));
-    LblAuthor->setFont(makeFont(QStringLiteral("System"), 13, fsBold));
-    LblAuthor->setFontColor(clBlue);
 
     TmrColor->setInterval(100);
     TmrColor->setEnabled(true);
