@@ -1,11 +1,11 @@
 #include "app/Startup.h"
 
+#include "art/ProgramArt.h"
+#include "platform/Application.h"
 #include "windows/About/About.h"
 #include "windows/Colr_frm/Colr_frm.h"
 #include "windows/Help_frm/Help_frm.h"
 #include "windows/Splash/Splash.h"
-#include "art/ProgramArt.h"
-#include "platform/Application.h"
 
 #include <QApplication>
 

@@ -6,8 +6,7 @@
 
 #include <QFontMetrics>
 
-void placeNameLetters(std::span<const NameLetter> letters, const QFont& font, int left, int top, int height,
-    int step)
+void placeNameLetters(std::span<const NameLetter> letters, const QFont& font, int left, int top, int height, int step)
 {
     const QFontMetrics metrics(font);
     for (const NameLetter& letter : letters) {
@@ -16,8 +15,8 @@ void placeNameLetters(std::span<const NameLetter> letters, const QFont& font, in
         letter.label->setTransparent(true);
         letter.label->setFontColor(letter.fontColor);
         // The italic overhang would be clipped by a box only the advance wide.
-        const int width = std::max(metrics.horizontalAdvance(letter.letter),
-            metrics.boundingRect(letter.letter).right() + 1);
+        const int width =
+            std::max(metrics.horizontalAdvance(letter.letter), metrics.boundingRect(letter.letter).right() + 1);
         letter.label->setBounds(left, top, width, height);
         left += step > 0 ? step : metrics.horizontalAdvance(letter.letter);
     }

@@ -19,8 +19,7 @@ struct NameLetter {
 // as wide as its letter with the italic overhang. A `step` of 0 starts each
 // letter where the one before ends; otherwise the letters stand `step` apart
 // and overlap.
-void placeNameLetters(std::span<const NameLetter> letters, const QFont& font, int left, int top, int height,
-    int step);
+void placeNameLetters(std::span<const NameLetter> letters, const QFont& font, int left, int top, int height, int step);
 
 // The 96 × 96 program picture at 8, 8 of its parent.
 void placeProgramPicture(TImage* image);

@@ -3,13 +3,13 @@
 // to the splash window and up to the main window built. On the offscreen
 // platform, so the figures are the program's own work.
 
-#include "windows/Colr_frm/Colr_frm.h"
-#include "windows/Splash/Splash.h"
+#include "core/IniFile.h"
 #include "platform/Application.h"
 #include "platform/Clipboard.h"
-#include "core/IniFile.h"
 #include "platform/ScrollBar.h"
 #include "platform/Timer.h"
+#include "windows/Colr_frm/Colr_frm.h"
+#include "windows/Splash/Splash.h"
 
 #include <benchmark/benchmark.h>
 

@@ -17,8 +17,7 @@ double linear(int level)
 
 double relativeLuminance(TColor color)
 {
-    return 0.2126 * linear(redOf(color)) + 0.7152 * linear(greenOf(color))
-        + 0.0722 * linear(blueOf(color));
+    return 0.2126 * linear(redOf(color)) + 0.7152 * linear(greenOf(color)) + 0.0722 * linear(blueOf(color));
 }
 
 double ratio(TColor a, TColor b)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/StringList.h"
 #include "core/Color.h"
+#include "core/StringList.h"
 
 #include <array>
 

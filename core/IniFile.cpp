@@ -30,8 +30,7 @@ QString readText(const QString& path)
 TIniFile::TIniFile(const QString& fileName)
     : name_(fileName)
     , path_(QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)).filePath(fileName))
-{
-}
+{}
 
 std::optional<QString> TIniFile::readValue(const QString& section, const QString& key) const
 {

@@ -18,7 +18,7 @@ inline constexpr int slotIndex(SchemeSlot slot)
 
 // One entry per attribute, in slot order.
 using SchemeValues = std::array<QString, 4>; // scheme values, RRGGBB
-using SchemeColors = std::array<TColor, 4>;  // colour values
+using SchemeColors = std::array<TColor, 4>; // colour values
 
 // The attribute's name in HTML and its key in the settings file.
 QString keyword(SchemeSlot slot);

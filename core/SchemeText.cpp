@@ -7,8 +7,8 @@ constexpr qsizetype valueLength = 6;
 bool isNameCharacter(QChar c)
 {
     const char16_t u = c.unicode();
-    return (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') || (u >= u'0' && u <= u'9') || u == u'-'
-        || u == u'_' || u == u':';
+    return (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') || (u >= u'0' && u <= u'9') || u == u'-' || u == u'_'
+        || u == u':';
 }
 
 bool isBlank(QChar c)

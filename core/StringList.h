@@ -8,7 +8,9 @@
 class TStringList {
 public:
     TStringList() = default;
-    TStringList(std::initializer_list<QString> lines) : lines_(lines) {}
+    TStringList(std::initializer_list<QString> lines)
+        : lines_(lines)
+    {}
 
     int count() const { return static_cast<int>(lines_.size()); }
     const QString& operator[](int index) const { return lines_[index]; }
@@ -38,4 +40,3 @@ private:
 // line (LF CR ends two); a last line without an end still counts; a NUL
 // byte ends the text. Bytes are kept as they are (Latin-1).
 QStringList splitTextLines(const QByteArray& bytes);
-

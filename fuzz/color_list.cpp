@@ -92,7 +92,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         list.add(line);
     require(static_cast<std::size_t>(list.count()) == expectedLines.size(), "the file has the reference's lines");
     for (int i = 0; i < list.count(); ++i)
-        require(latin1Bytes(list[i]) == expectedLines[static_cast<std::size_t>(i)], "each line as it stands in the file");
+        require(
+            latin1Bytes(list[i]) == expectedLines[static_cast<std::size_t>(i)], "each line as it stands in the file");
 
     CustomColorBoxes boxes{};
     std::optional<std::string> stopper;
@@ -127,13 +128,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(at < static_cast<std::size_t>(list.count()), "missing entries are appended");
         char hex[16];
         std::snprintf(hex, sizeof hex, "%.6X", static_cast<unsigned>(boxes[box]));
-        require(latin1Bytes(list[static_cast<int>(at)]) == "Color" + std::string(1, static_cast<char>('A' + box)) + "=" + hex,
+        require(latin1Bytes(list[static_cast<int>(at)])
+                == "Color" + std::string(1, static_cast<char>('A' + box)) + "=" + hex,
             "an entry line is written ColorX= and at least six upper-case digits");
     }
     require(static_cast<std::size_t>(list.count()) == appended, "nothing else is added");
     for (std::size_t i = 0; i < expectedLines.size(); ++i) {
         if (!isEntry[i])
-            require(latin1Bytes(list[static_cast<int>(i)]) == expectedLines[i], "every other line survives byte for byte");
+            require(
+                latin1Bytes(list[static_cast<int>(i)]) == expectedLines[i], "every other line survives byte for byte");
     }
     require(boxesFromList(list) == boxes, "the rewritten list gives the same boxes");
 

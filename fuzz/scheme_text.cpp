@@ -9,8 +9,8 @@
 
 #include "Check.h"
 #include "core/ColorNotation.h"
-#include "core/SchemeText.h"
 #include "core/Exceptions.h"
+#include "core/SchemeText.h"
 
 #include <QStringList>
 
@@ -71,7 +71,8 @@ void requireValuesBack(const QString& text, const std::array<QString, 4>& values
     requireInside(text);
     const SchemeValueOffsets found = findSchemeValues(text);
     for (int slot = 0; slot < 4; ++slot)
-        require(found[slot] && text.mid(*found[slot], valueLength) == values[slot], "a built text gives its values back");
+        require(
+            found[slot] && text.mid(*found[slot], valueLength) == values[slot], "a built text gives its values back");
 }
 
 } // namespace

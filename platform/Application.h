@@ -26,8 +26,7 @@ public:
 
     // Stores the new form in `reference` before its creation handler runs,
     // as the windows reach each other through these variables.
-    template <class T>
-    void CreateForm(T*& reference)
+    template <class T> void CreateForm(T*& reference)
     {
         auto* form = new T();
         reference = form;

@@ -2,7 +2,8 @@
 
 #include "platform/Glyph.h"
 
-TBitBtn::TBitBtn(QWidget* parent) : TWidget<QPushButton>(parent)
+TBitBtn::TBitBtn(QWidget* parent)
+    : TWidget<QPushButton>(parent)
 {
     setTabStop(TTabStop::Yes);
     connect(this, &QAbstractButton::clicked, this, [this] { fire(OnClick); });

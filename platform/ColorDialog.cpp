@@ -17,7 +17,10 @@ TColor fromQColor(const QColor& color)
 
 } // namespace
 
-TColorDialog::TColorDialog(QWidget* owner) : QObject(owner), owner_(owner) {}
+TColorDialog::TColorDialog(QWidget* owner)
+    : QObject(owner)
+    , owner_(owner)
+{}
 
 TColorDialog::~TColorDialog()
 {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/Color.h"
 #include "core/CustomColors.h"
 #include "core/StringList.h"
-#include "core/Color.h"
 
 #include <QObject>
 

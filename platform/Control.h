@@ -19,7 +19,9 @@ enum class TTabStop { No, Yes };
 // as TColor, and the click events run through the application's dispatcher.
 class TControl {
 public:
-    explicit TControl(QWidget& widget) : widget_(widget) {}
+    explicit TControl(QWidget& widget)
+        : widget_(widget)
+    {}
     virtual ~TControl() = default;
     TControl(const TControl&) = delete;
     TControl& operator=(const TControl&) = delete;
@@ -83,14 +85,13 @@ private:
 };
 
 // A Qt widget made into a control of the windows.
-template <class Widget>
-class TWidget : public Widget, public TControl {
+template <class Widget> class TWidget : public Widget, public TControl {
 public:
     template <class... Args>
     explicit TWidget(Args&&... args)
-        : Widget(std::forward<Args>(args)...), TControl(static_cast<QWidget&>(*this))
-    {
-    }
+        : Widget(std::forward<Args>(args)...)
+        , TControl(static_cast<QWidget&>(*this))
+    {}
 
 protected:
     bool event(QEvent* event) override

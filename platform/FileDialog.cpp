@@ -3,7 +3,11 @@
 #include <QFileDialog>
 #include <QPointer>
 
-TFileDialog::TFileDialog(QWidget* owner, Kind kind) : QObject(owner), owner_(owner), kind_(kind) {}
+TFileDialog::TFileDialog(QWidget* owner, Kind kind)
+    : QObject(owner)
+    , owner_(owner)
+    , kind_(kind)
+{}
 
 bool TFileDialog::Execute()
 {

@@ -32,11 +32,15 @@ private:
 // Accepts the name of a file that does not exist yet.
 class TOpenDialog : public TFileDialog {
 public:
-    explicit TOpenDialog(QWidget* owner) : TFileDialog(owner, Kind::Open) {}
+    explicit TOpenDialog(QWidget* owner)
+        : TFileDialog(owner, Kind::Open)
+    {}
 };
 
 // Replaces an existing file without asking.
 class TSaveDialog : public TFileDialog {
 public:
-    explicit TSaveDialog(QWidget* owner) : TFileDialog(owner, Kind::Save) {}
+    explicit TSaveDialog(QWidget* owner)
+        : TFileDialog(owner, Kind::Save)
+    {}
 };

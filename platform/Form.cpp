@@ -62,8 +62,8 @@ void TForm::setBorderStyle(TBorderStyle style)
         flags |= Qt::Window | Qt::FramelessWindowHint;
     else
         // A title bar with the close box only: no minimise or maximise button.
-        flags |= Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        flags |= Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowCloseButtonHint;
     setWindowFlags(flags);
 }
 

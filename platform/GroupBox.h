@@ -6,7 +6,9 @@
 
 class TGroupBox : public TWidget<QGroupBox> {
 public:
-    explicit TGroupBox(QWidget* parent) : TWidget<QGroupBox>(parent) {}
+    explicit TGroupBox(QWidget* parent)
+        : TWidget<QGroupBox>(parent)
+    {}
 
     QString caption() const override { return title(); }
     void setCaption(const QString& caption) override { setTitle(caption); }

@@ -1,6 +1,7 @@
 #include "platform/Image.h"
 
-TImage::TImage(QWidget* parent) : TWidget<QLabel>(parent)
+TImage::TImage(QWidget* parent)
+    : TWidget<QLabel>(parent)
 {
     takesClicks_ = true;
 }

@@ -1,6 +1,7 @@
 #include "platform/Label.h"
 
-TLabel::TLabel(QWidget* parent) : TWidget<QLabel>(parent)
+TLabel::TLabel(QWidget* parent)
+    : TWidget<QLabel>(parent)
 {
     takesClicks_ = true;
     setTextFormat(Qt::PlainText);

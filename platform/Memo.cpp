@@ -1,6 +1,7 @@
 #include "platform/Memo.h"
 
-TMemo::TMemo(QWidget* parent) : TWidget<QPlainTextEdit>(parent)
+TMemo::TMemo(QWidget* parent)
+    : TWidget<QPlainTextEdit>(parent)
 {
     setReadOnly(true);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -8,7 +8,9 @@
 #include <QMenuBar>
 
 TMenuItem::TMenuItem(QObject* owner, const QString& caption, QMenu* menu)
-    : QObject(owner), caption_(caption), menu_(menu)
+    : QObject(owner)
+    , caption_(caption)
+    , menu_(menu)
 {
     if (menu_) {
         action_ = menu_->menuAction();
@@ -51,7 +53,9 @@ void TMenuItem::click()
         Application->dispatch([this] { OnClick(this); });
 }
 
-TMainMenu::TMainMenu(TForm* owner) : QObject(owner), bar_(new QMenuBar(owner))
+TMainMenu::TMainMenu(TForm* owner)
+    : QObject(owner)
+    , bar_(new QMenuBar(owner))
 {
     owner->setMenuBar(bar_);
 }

@@ -2,7 +2,8 @@
 
 #include <QPainter>
 
-TPanel::TPanel(QWidget* parent) : TWidget<QWidget>(parent)
+TPanel::TPanel(QWidget* parent)
+    : TWidget<QWidget>(parent)
 {
     takesClicks_ = true;
     setAutoFillBackground(true);

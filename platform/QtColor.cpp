@@ -7,12 +7,9 @@ QColor toQColor(TColor color, const QPalette& palette)
 {
     if (color & clSystemColor) {
         switch (color & 0xFF) {
-        case clWindowText & 0xFF:
-            return palette.color(QPalette::WindowText);
-        case clBtnFace & 0xFF:
-            return palette.color(QPalette::Button);
-        default:
-            return palette.color(QPalette::Window);
+        case clWindowText & 0xFF: return palette.color(QPalette::WindowText);
+        case clBtnFace & 0xFF: return palette.color(QPalette::Button);
+        default: return palette.color(QPalette::Window);
         }
     }
     return QColor(redOf(color), greenOf(color), blueOf(color));

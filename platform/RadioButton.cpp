@@ -1,6 +1,7 @@
 #include "platform/RadioButton.h"
 
-TRadioButton::TRadioButton(QWidget* parent) : TWidget<QRadioButton>(parent)
+TRadioButton::TRadioButton(QWidget* parent)
+    : TWidget<QRadioButton>(parent)
 {
     connect(this, &QAbstractButton::toggled, this, [this](bool on) { onToggled(on); });
     updateTabStop();

@@ -6,7 +6,8 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 
-TScrollBar::TScrollBar(QWidget* parent) : TWidget<QScrollBar>(Qt::Horizontal, parent)
+TScrollBar::TScrollBar(QWidget* parent)
+    : TWidget<QScrollBar>(Qt::Horizontal, parent)
 {
     setRange(0, 100);
     setSingleStep(1);

@@ -5,7 +5,8 @@
 #include <QPainter>
 #include <qdrawutil.h>
 
-TSpeedButton::TSpeedButton(QWidget* parent) : TWidget<QAbstractButton>(parent)
+TSpeedButton::TSpeedButton(QWidget* parent)
+    : TWidget<QAbstractButton>(parent)
 {
     setFocusPolicy(Qt::NoFocus);
     connect(this, &QAbstractButton::clicked, this, [this] { fire(OnClick); });

@@ -2,7 +2,9 @@
 
 #include <QTabBar>
 
-TTabbedNotebook::TTabbedNotebook(QWidget* parent) : TWidget<QTabWidget>(parent) {}
+TTabbedNotebook::TTabbedNotebook(QWidget* parent)
+    : TWidget<QTabWidget>(parent)
+{}
 
 TTabPage* TTabbedNotebook::addPage(const QString& caption)
 {

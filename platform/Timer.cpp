@@ -2,7 +2,8 @@
 
 #include "platform/Application.h"
 
-TTimer::TTimer(QObject* owner) : QObject(owner)
+TTimer::TTimer(QObject* owner)
+    : QObject(owner)
 {
     timer_.setInterval(1000);
     connect(&timer_, &QTimer::timeout, this, [this] { tick(); });

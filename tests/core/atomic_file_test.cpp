@@ -10,10 +10,10 @@
 #include <QTemporaryDir>
 
 #include <csignal>
-#include <poll.h>
-#include <sys/inotify.h>
 #include <functional>
+#include <poll.h>
 #include <random>
+#include <sys/inotify.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -30,7 +30,7 @@ QByteArray readFile(const QString& path)
 struct Writer {
     QString path;
     std::function<void(int version)> write; // as the program writes it
-    QByteArray versions[2];                 // what each write leaves on disk
+    QByteArray versions[2]; // what each write leaves on disk
 };
 
 struct Rounds {
@@ -58,8 +58,7 @@ bool awaitTemporary(int watch, int timeoutMs)
 void drain(int watch)
 {
     char buffer[4096];
-    while (::read(watch, buffer, sizeof buffer) > 0) {
-    }
+    while (::read(watch, buffer, sizeof buffer) > 0) {}
 }
 
 // A child writes the two versions in turn, forever. The parent waits until a
@@ -141,7 +140,8 @@ TEST(AtomicWrite, KilledSettingsWriteLeavesTheOldOrTheNewFileWhole)
     writer.path = ini.path();
     writer.write = [&](int version) {
         TIniFile(QStringLiteral("Huewise.ini"))
-            .WriteString(QStringLiteral("Colors"), QStringLiteral("BGCOLOR"), QString(sizes[version], QChar::fromLatin1(letters[version])));
+            .WriteString(QStringLiteral("Colors"), QStringLiteral("BGCOLOR"),
+                QString(sizes[version], QChar::fromLatin1(letters[version])));
     };
     for (int version = 0; version < 2; ++version)
         writer.versions[version] = "[Colors]\nBGCOLOR=" + QByteArray(sizes[version], letters[version]) + '\n';

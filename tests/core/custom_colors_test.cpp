@@ -20,8 +20,8 @@ TEST(CustomColorList, StartupLinesNameNoEntryAndStayAtTheHead)
     for (TColor box : boxes)
         EXPECT_EQ(box, -1);
     rewriteList(list, boxes);
-    const QStringList expected = QStringList{QStringLiteral("$FFFFFF"), QStringLiteral("$FF00FF"),
-                                     QStringLiteral("$00FF00")}
+    const QStringList expected =
+        QStringList{QStringLiteral("$FFFFFF"), QStringLiteral("$FF00FF"), QStringLiteral("$00FF00")}
         + entries(0, "FFFFFFFF");
     EXPECT_EQ(list.lines(), expected);
 }

@@ -43,10 +43,34 @@ TEST(IniInteger, ReadsTheStoredIntegerForms)
         const char* text;
         std::optional<int> value;
     } cases[] = {
-        {"0", 0}, {"$0", 0}, {"0x0", 0}, {"1", 1}, {"2", 2}, {"-1", -1}, {"0x1", 1}, {"0x10", 16}, {"$10", 16},
-        {"0X1f", 31}, {"  42", 42}, {"+7", 7}, {"-40", -40}, {"$FFFFFFFF", -1}, {"2147483647", 2147483647},
-        {"-2147483648", -2147483647 - 1}, {"true", {}}, {"false", {}}, {"yes", {}}, {"", {}}, {"12abc", {}},
-        {"1.5", {}}, {"2147483648", {}}, {"$123456789", {}}, {"-$10", {}}, {"$", {}}, {"0x", {}}, {"12 ", {}},
+        {"0", 0},
+        {"$0", 0},
+        {"0x0", 0},
+        {"1", 1},
+        {"2", 2},
+        {"-1", -1},
+        {"0x1", 1},
+        {"0x10", 16},
+        {"$10", 16},
+        {"0X1f", 31},
+        {"  42", 42},
+        {"+7", 7},
+        {"-40", -40},
+        {"$FFFFFFFF", -1},
+        {"2147483647", 2147483647},
+        {"-2147483648", -2147483647 - 1},
+        {"true", {}},
+        {"false", {}},
+        {"yes", {}},
+        {"", {}},
+        {"12abc", {}},
+        {"1.5", {}},
+        {"2147483648", {}},
+        {"$123456789", {}},
+        {"-$10", {}},
+        {"$", {}},
+        {"0x", {}},
+        {"12 ", {}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(iniInteger(QLatin1String(c.text)), c.value) << c.text;
@@ -57,8 +81,8 @@ TEST_F(IniFileTest, BooleansAreIntegersThatAreNotZeroWithTheDefaultForTheRest)
     const struct {
         const char* stored;
         bool value;
-    } cases[] = {{"0", false}, {"$0", false}, {"0x0", false}, {"1", true}, {"2", true}, {"-1", true},
-        {"0x1", true}, {"true", true}, {"false", true}, {"yes", true}, {"", true}};
+    } cases[] = {{"0", false}, {"$0", false}, {"0x0", false}, {"1", true}, {"2", true}, {"-1", true}, {"0x1", true},
+        {"true", true}, {"false", true}, {"yes", true}, {"", true}};
     for (const auto& c : cases) {
         writeFile(settingsPath(), QByteArray("[Options]\nHints=") + c.stored + '\n');
         EXPECT_EQ(ini.ReadBool(QStringLiteral("Options"), QStringLiteral("Hints"), true), c.value) << c.stored;

@@ -26,8 +26,8 @@ TEST(IniText, EveryValueReadsBackAsItWasWritten)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);
-        const QString text = iniWithValue(QString(), QStringLiteral("Colors"), QStringLiteral("BGCOLOR"),
-            QString::fromLatin1(c.value));
+        const QString text =
+            iniWithValue(QString(), QStringLiteral("Colors"), QStringLiteral("BGCOLOR"), QString::fromLatin1(c.value));
         EXPECT_EQ(text, QStringLiteral("[Colors]\n") + QString::fromLatin1(c.line) + u'\n');
         EXPECT_EQ(iniLookUp(iniLines(text), QStringLiteral("colors"), QStringLiteral("bgcolor")),
             QString::fromLatin1(c.readBack));

@@ -52,7 +52,8 @@ TEST(ColorFileWrite, ShortWriteKeepsTheOldFileAndSaysSo)
     TStringList list;
     for (int i = 0; i < 20; ++i)
         list.add(QStringLiteral("ColorB=123456"));
-    EXPECT_TRUE(failsWithFileSizeLimit(32, [&] { list.SaveToFile(path); }, QStringLiteral("Stream write error")));
+    EXPECT_TRUE(failsWithFileSizeLimit(
+        32, [&] { list.SaveToFile(path); }, QStringLiteral("Stream write error")));
     EXPECT_EQ(readFile(path), QByteArray("ColorA=FFFFFF\r\n"));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"scheme.clr"});
 }

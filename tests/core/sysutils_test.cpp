@@ -28,8 +28,8 @@ TEST(StrToInt, AcceptsDecimalAndDollarHex)
 
 TEST(StrToInt, RejectsWhatIsNotAnInteger)
 {
-    for (const char* text : {"", " ", "-", "$", "12 ", "1e3", "abc", "$G1", "$123456789", "2147483648",
-             "-2147483649", "0x10", "12-"}) {
+    for (const char* text :
+        {"", " ", "-", "$", "12 ", "1e3", "abc", "$G1", "$123456789", "2147483648", "-2147483649", "0x10", "12-"}) {
         try {
             StrToInt(QString::fromLatin1(text));
             ADD_FAILURE() << "accepted '" << text << "'";

@@ -1,5 +1,5 @@
-#include "platform/Application.h"
 #include "core/Exceptions.h"
+#include "platform/Application.h"
 #include "platform/Form.h"
 #include "platform/Label.h"
 #include "support/ModalAnswer.h"
@@ -48,8 +48,7 @@ TEST_F(DispatcherTest, ErrorLeavingAHandlerShowsTheDefaultErrorBoxAndSkipsTheRes
     } cases[] = {
         {[] { throw EConvertError(QStringLiteral("'$GG' is not a valid integer value")); },
             "'$GG' is not a valid integer value."},
-        {[] { throw Exception(QStringLiteral("Unable to write to Huewise.ini")); },
-            "Unable to write to Huewise.ini."},
+        {[] { throw Exception(QStringLiteral("Unable to write to Huewise.ini")); }, "Unable to write to Huewise.ini."},
         {[] { throw std::runtime_error("Stream write error"); }, "Stream write error."},
         {[] { throw Exception(QStringLiteral("Already a sentence.")); }, "Already a sentence."},
     };

@@ -52,10 +52,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
 
-    void click(QStyle::SubControl part)
-    {
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->part(part).center());
-    }
+    void click(QStyle::SubControl part) { QTest::mouseClick(bar, Qt::LeftButton, {}, bar->part(part).center()); }
 
     TForm form;
     ProbeBar* bar = nullptr;
@@ -83,8 +80,8 @@ TEST_F(ScrollBarTest, ArrowClicksMoveByOneAndEndTheInteraction)
     click(QStyle::SC_ScrollBarSubLine);
     click(QStyle::SC_ScrollBarSubLine);
     // At the left end the proposed level is clamped, and still notified.
-    EXPECT_EQ(seen, (std::vector<Notification>{{scLineUp, 0, 0}, {scEndScroll, 0, 0}, {scLineUp, 0, 0},
-                        {scEndScroll, 0, 0}}));
+    EXPECT_EQ(seen,
+        (std::vector<Notification>{{scLineUp, 0, 0}, {scEndScroll, 0, 0}, {scLineUp, 0, 0}, {scEndScroll, 0, 0}}));
 }
 
 TEST_F(ScrollBarTest, TroughClickMovesByExactlyOne)
@@ -94,8 +91,9 @@ TEST_F(ScrollBarTest, TroughClickMovesByExactlyOne)
     EXPECT_EQ(bar->position(), 101);
     click(QStyle::SC_ScrollBarSubPage);
     EXPECT_EQ(bar->position(), 100);
-    EXPECT_EQ(seen, (std::vector<Notification>{{scPageDown, 101, 101}, {scEndScroll, 101, 101},
-                        {scPageUp, 100, 100}, {scEndScroll, 100, 100}}));
+    EXPECT_EQ(seen,
+        (std::vector<Notification>{
+            {scPageDown, 101, 101}, {scEndScroll, 101, 101}, {scPageUp, 100, 100}, {scEndScroll, 100, 100}}));
 }
 
 TEST_F(ScrollBarTest, KeysMoveLikeAWindowsScrollBar)
@@ -119,8 +117,8 @@ TEST_F(ScrollBarTest, KeysMoveLikeAWindowsScrollBar)
         bar->setPosition(10);
         seen.clear();
         QTest::keyClick(bar, c.key);
-        EXPECT_EQ(seen,
-            (std::vector<Notification>{{c.code, c.expected, c.expected}, {scEndScroll, c.expected, c.expected}}));
+        EXPECT_EQ(
+            seen, (std::vector<Notification>{{c.code, c.expected, c.expected}, {scEndScroll, c.expected, c.expected}}));
         EXPECT_EQ(bar->position(), c.expected);
     }
 }

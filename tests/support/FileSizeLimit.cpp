@@ -7,8 +7,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-::testing::AssertionResult failsWithFileSizeLimit(long bytes, const std::function<void()>& write,
-    const QString& message)
+::testing::AssertionResult failsWithFileSizeLimit(
+    long bytes, const std::function<void()>& write, const QString& message)
 {
     const pid_t child = ::fork();
     if (child < 0)

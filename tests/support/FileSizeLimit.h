@@ -7,5 +7,5 @@
 
 // Runs `write` in a child process that may not grow any file past `bytes`,
 // as on a full disk, and succeeds when it raises exactly `message`.
-::testing::AssertionResult failsWithFileSizeLimit(long bytes, const std::function<void()>& write,
-    const QString& message);
+::testing::AssertionResult failsWithFileSizeLimit(
+    long bytes, const std::function<void()>& write, const QString& message);

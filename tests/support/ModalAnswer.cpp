@@ -13,7 +13,8 @@ struct ModalAnswer::Poller {
 };
 
 ModalAnswer::ModalAnswer(std::function<void(QWidget*)> answer, int timeoutMs)
-    : answer_(std::move(answer)), poller_(new Poller)
+    : answer_(std::move(answer))
+    , poller_(new Poller)
 {
     poller_->poll.setInterval(10);
     QObject::connect(&poller_->poll, &QTimer::timeout, &poller_->poll, [this] {

@@ -53,8 +53,7 @@ std::ostream& operator<<(std::ostream& out, const SchemeView& v)
     out << "; levels";
     for (int l : v.levels)
         out << ' ' << l;
-    return out << "; working " << v.working.toStdString() << "; active "
-               << QString(v.active).toStdString() << '}';
+    return out << "; working " << v.working.toStdString() << "; active " << QString(v.active).toStdString() << '}';
 }
 
 void expectInvariantAtRest(const TColor_Scan& w)
@@ -87,6 +86,6 @@ QRect scrollBarPart(const TScrollBar* bar, int subControl)
     option.upsideDown = bar->invertedAppearance();
     if (bar->orientation() == Qt::Horizontal)
         option.state |= QStyle::State_Horizontal;
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
-        static_cast<QStyle::SubControl>(subControl), bar);
+    return bar->style()->subControlRect(
+        QStyle::CC_ScrollBar, &option, static_cast<QStyle::SubControl>(subControl), bar);
 }

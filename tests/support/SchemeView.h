@@ -1,7 +1,7 @@
 #pragma once
 
-#include "windows/Colr_frm/Colr_frm.h"
 #include "support/QtPrinters.h"
+#include "windows/Colr_frm/Colr_frm.h"
 
 #include <QString>
 #include <ostream>

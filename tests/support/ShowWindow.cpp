@@ -1,8 +1,8 @@
 #include "support/ShowWindow.h"
 
-#include "windows/Colr_frm/Colr_frm.h"
 #include "platform/Form.h"
 #include "platform/Timer.h"
+#include "windows/Colr_frm/Colr_frm.h"
 
 #include <QApplication>
 #include <QTest>

@@ -7,7 +7,8 @@
 // it lives; the one before comes back after it.
 class TemporaryConfig {
 public:
-    TemporaryConfig() : saved_(qgetenv("XDG_CONFIG_HOME"))
+    TemporaryConfig()
+        : saved_(qgetenv("XDG_CONFIG_HOME"))
     {
         qputenv("XDG_CONFIG_HOME", folder_.path().toLocal8Bit());
     }

@@ -1,6 +1,3 @@
-#include "windows/About/About.h"
-#include "windows/Help_frm/Help_frm.h"
-#include "windows/Splash/Splash.h"
 #include "app/Startup.h"
 #include "platform/Application.h"
 #include "platform/BitBtn.h"
@@ -13,6 +10,9 @@
 #include "platform/TabbedNotebook.h"
 #include "support/QtPrinters.h"
 #include "support/ShowWindow.h"
+#include "windows/About/About.h"
+#include "windows/Help_frm/Help_frm.h"
+#include "windows/Splash/Splash.h"
 
 #include <gtest/gtest.h>
 
@@ -185,8 +185,8 @@ TEST_F(AboutTest, CaptionsFitTheirBoxes)
         const QFontMetrics metrics(label->font());
         if (label->wordWrap()) {
             // Centred and wrapped over two lines, as QLabel lays it out.
-            const QRect text = metrics.boundingRect(QRect(0, 0, label->width(), 1000),
-                Qt::AlignHCenter | Qt::TextWordWrap, label->caption());
+            const QRect text = metrics.boundingRect(
+                QRect(0, 0, label->width(), 1000), Qt::AlignHCenter | Qt::TextWordWrap, label->caption());
             EXPECT_LE(text.width(), label->width());
             EXPECT_GT(text.height(), metrics.height());
             EXPECT_LE(text.height(), label->height());

@@ -1,4 +1,3 @@
-#include "windows/Colr_frm/Colr_frm.h"
 #include "platform/Edit.h"
 #include "platform/Label.h"
 #include "platform/Menu.h"
@@ -8,6 +7,7 @@
 #include "support/ModalAnswer.h"
 #include "support/SchemeView.h"
 #include "support/ShowWindow.h"
+#include "windows/Colr_frm/Colr_frm.h"
 
 #include <gtest/gtest.h>
 
@@ -145,8 +145,7 @@ TEST_F(ClipboardTest, NoEscapeAndTheCloseBoxLeaveTheClipboardAlone)
     for (const auto& [how, answer] : answers) {
         SCOPED_TRACE(how);
         setClipboardText(QStringLiteral("keep me"));
-        const ShownBox box
-            = withBox([&] { QTest::mouseDClick(w.VLinkLbl, Qt::LeftButton, {}, QPoint(5, 5)); }, answer);
+        const ShownBox box = withBox([&] { QTest::mouseDClick(w.VLinkLbl, Qt::LeftButton, {}, QPoint(5, 5)); }, answer);
         EXPECT_EQ(box.text, QStringLiteral("Copy VLINK setting to Windows Clip Board?"));
         EXPECT_EQ(clipboardText(), QStringLiteral("keep me"));
     }

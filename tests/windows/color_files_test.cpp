@@ -1,22 +1,21 @@
-#include "windows/Colr_frm/Colr_frm.h"
+#include "core/StringList.h"
 #include "platform/Application.h"
 #include "platform/ColorDialog.h"
-#include "core/StringList.h"
 #include "support/ModalAnswer.h"
 #include "support/ShowWindow.h"
+#include "windows/Colr_frm/Colr_frm.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QPushButton>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-
 
 namespace {
 
@@ -35,10 +34,7 @@ void writeFile(const QString& path, const QByteArray& bytes)
 
 class ColorFilesTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(startAlone(w));
-    }
+    void SetUp() override { ASSERT_TRUE(startAlone(w)); }
 
     QString file(const char* name) const { return folder.filePath(QLatin1String(name)); }
     TStringList& list() { return w.ColorDlg->customColors(); }

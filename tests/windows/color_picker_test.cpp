@@ -1,4 +1,3 @@
-#include "windows/Colr_frm/Colr_frm.h"
 #include "platform/ColorDialog.h"
 #include "platform/Edit.h"
 #include "platform/Label.h"
@@ -9,6 +8,7 @@
 #include "support/ModalAnswer.h"
 #include "support/SchemeView.h"
 #include "support/ShowWindow.h"
+#include "windows/Colr_frm/Colr_frm.h"
 
 #include <gtest/gtest.h>
 
@@ -65,12 +65,12 @@ void answerColourDialog(QWidget* modal, const Pick& pick, SeenInDialog& seen)
 
 class ColorPickerTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(startAlone(w));
-    }
+    void SetUp() override { ASSERT_TRUE(startAlone(w)); }
 
-    SeenInDialog pickThroughTile(const Pick& pick) { return pickThrough([&] { clickBareTile(); }, pick); }
+    SeenInDialog pickThroughTile(const Pick& pick)
+    {
+        return pickThrough([&] { clickBareTile(); }, pick);
+    }
 
     SeenInDialog pickThrough(const std::function<void()>& trigger, const Pick& pick)
     {

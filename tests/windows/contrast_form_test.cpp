@@ -1,12 +1,12 @@
-#include "windows/Colr_frm/Colr_frm.h"
 #include "core/Contrast.h"
-#include "windows/Contrast_frm/Contrast_frm.h"
 #include "platform/Label.h"
 #include "platform/Menu.h"
 #include "platform/RadioButton.h"
 #include "platform/ScrollBar.h"
 #include "platform/SpeedButton.h"
 #include "support/ShowWindow.h"
+#include "windows/Colr_frm/Colr_frm.h"
+#include "windows/Contrast_frm/Contrast_frm.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "windows/Colr_frm/Colr_frm.h"
 #include "platform/Edit.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
 #include "platform/RadioButton.h"
 #include "support/SchemeView.h"
 #include "support/ShowWindow.h"
+#include "windows/Colr_frm/Colr_frm.h"
 
 #include <gtest/gtest.h>
 
@@ -15,10 +15,7 @@ namespace {
 
 class EditingTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(startAlone(w));
-    }
+    void SetUp() override { ASSERT_TRUE(startAlone(w)); }
 
     void choose(TRadioButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, 8)); }
 
@@ -149,15 +146,19 @@ TEST_F(EditingTest, KeysAndTroughClicksMoveAsExpected)
         {"End", [&] { pressKey(w.ScrollRed, Qt::Key_End); }, 255},
         {"Left arrow key", [&] { pressKey(w.ScrollRed, Qt::Key_Left); }, 254},
         {"Home", [&] { pressKey(w.ScrollRed, Qt::Key_Home); }, 0},
-        {"trough click", [&] {
-             QTest::mouseClick(w.ScrollRed, Qt::LeftButton, {},
-                 scrollBarPart(w.ScrollRed, QStyle::SC_ScrollBarAddPage).center());
-         }, 1},
+        {"trough click",
+            [&] {
+                QTest::mouseClick(
+                    w.ScrollRed, Qt::LeftButton, {}, scrollBarPart(w.ScrollRed, QStyle::SC_ScrollBarAddPage).center());
+            },
+            1},
         {"Page Down", [&] { pressKey(w.ScrollRed, Qt::Key_PageDown); }, 2},
-        {"arrow click", [&] {
-             QTest::mouseClick(w.ScrollRed, Qt::LeftButton, {},
-                 scrollBarPart(w.ScrollRed, QStyle::SC_ScrollBarAddLine).center());
-         }, 3},
+        {"arrow click",
+            [&] {
+                QTest::mouseClick(
+                    w.ScrollRed, Qt::LeftButton, {}, scrollBarPart(w.ScrollRed, QStyle::SC_ScrollBarAddLine).center());
+            },
+            3},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.what);
@@ -197,8 +198,8 @@ TEST_F(EditingTest, EveryAttributeRoundTripsThroughItsButton)
         TRadioButton* button;
         QChar letter;
         const char* scheme;
-    } attributes[] = {
-        {w.RBText, u'T', "FFFFFF"}, {w.RBLink, u'L', "008080"}, {w.RBVlink, u'V', "00FFFF"}, {w.RBBGColor, u'B', "000000"}};
+    } attributes[] = {{w.RBText, u'T', "FFFFFF"}, {w.RBLink, u'L', "008080"}, {w.RBVlink, u'V', "00FFFF"},
+        {w.RBBGColor, u'B', "000000"}};
     for (const auto& a : attributes) {
         SCOPED_TRACE(a.scheme);
         choose(a.button);

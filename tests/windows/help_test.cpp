@@ -1,6 +1,3 @@
-#include "windows/About/About.h"
-#include "windows/Help_frm/Help_frm.h"
-#include "windows/Splash/Splash.h"
 #include "app/Startup.h"
 #include "platform/Application.h"
 #include "platform/BitBtn.h"
@@ -12,6 +9,9 @@
 #include "platform/TabbedNotebook.h"
 #include "support/QtPrinters.h"
 #include "support/ShowWindow.h"
+#include "windows/About/About.h"
+#include "windows/Help_frm/Help_frm.h"
+#include "windows/Splash/Splash.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +34,6 @@ QString displayedTabText(TTabbedNotebook& notebook, int index)
     QAccessibleInterface* tab = bar ? bar->child(index) : nullptr;
     return tab ? tab->text(QAccessible::Name) : QString();
 }
-
 
 void clickTab(TTabbedNotebook& notebook, int index)
 {

@@ -1,15 +1,15 @@
-#include "windows/Colr_frm/Colr_frm.h"
 #include "app/Startup.h"
+#include "core/IniFile.h"
+#include "core/StringList.h"
 #include "platform/Application.h"
 #include "platform/ColorDialog.h"
-#include "core/IniFile.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
 #include "platform/SpeedButton.h"
-#include "core/StringList.h"
 #include "support/ModalAnswer.h"
 #include "support/SchemeView.h"
 #include "support/ShowWindow.h"
+#include "windows/Colr_frm/Colr_frm.h"
 
 #include <gtest/gtest.h>
 
@@ -132,7 +132,8 @@ protected:
 
     void pasteDesignScheme()
     {
-        ASSERT_EQ(pasteWith(plainText(R"(BGCOLOR="#000000" TEXT="#FFFFFF" LINK="#008080" VLINK="#00FFFF")")), QString());
+        ASSERT_EQ(
+            pasteWith(plainText(R"(BGCOLOR="#000000" TEXT="#FFFFFF" LINK="#008080" VLINK="#00FFFF")")), QString());
     }
 
     TColor_Scan w;
@@ -196,7 +197,8 @@ TEST_F(HostileClipboardTest, TextEndsAtItsFirstNulAndBrokenUtf8IsNoValue)
     }
 
     // Inside a value, broken UTF-8 is a value that is not hexadecimal.
-    const QString box = pasteWith(plainText("LINK=\"#\xff\xfe" "3456\""));
+    const QString box = pasteWith(plainText("LINK=\"#\xff\xfe"
+                                            "3456\""));
     const QString taken = w.LblLinkSum->caption();
     EXPECT_EQ(taken.size(), 6);
     EXPECT_TRUE(taken.endsWith(QStringLiteral("3456"))) << taken.toStdString();
@@ -237,8 +239,7 @@ public:
                     button->click();
             }
         })
-    {
-    }
+    {}
     QString error() const { return error_; }
 
 private:
@@ -373,8 +374,8 @@ protected:
 TEST_F(HostileSettingsTest, HundredThousandCharacterLinesAreReadAndKept)
 {
     const QByteArray longOther(100000, 'x');
-    writeFile(settingsPath(),
-        "[Colors]\nBGCOLOR=123456" + QByteArray(100000, 'Z') + "\n[Mine]\nLong=" + longOther + "\n");
+    writeFile(
+        settingsPath(), "[Colors]\nBGCOLOR=123456" + QByteArray(100000, 'Z') + "\n[Mine]\nLong=" + longOther + "\n");
 
     EXPECT_EQ(startAndClose(), QStringList());
     // The reader takes the first six characters and shows them.
@@ -412,8 +413,10 @@ TEST_F(HostileSettingsTest, BinaryJunkIsPassedOverAndWrittenBackAsItWas)
         EXPECT_TRUE(written.startsWith(c.keptAtStart)) << "the junk before the keys changed";
         EXPECT_TRUE(written.contains(c.keptInside)) << "the junk after the keys changed";
         const TIniFile ini(QStringLiteral("Huewise.ini"));
-        EXPECT_EQ(ini.ReadString(QStringLiteral("Colors"), QStringLiteral("BGCOLOR"), QString()), QLatin1String(c.background));
-        EXPECT_EQ(ini.ReadString(QStringLiteral("Colors"), QStringLiteral("VLINK"), QString()), QStringLiteral("00FFFF"));
+        EXPECT_EQ(ini.ReadString(QStringLiteral("Colors"), QStringLiteral("BGCOLOR"), QString()),
+            QLatin1String(c.background));
+        EXPECT_EQ(
+            ini.ReadString(QStringLiteral("Colors"), QStringLiteral("VLINK"), QString()), QStringLiteral("00FFFF"));
         EXPECT_EQ(ini.ReadInteger(QStringLiteral("General"), QStringLiteral("Y"), -1), 0);
         Application->Reset();
     }

@@ -1,7 +1,3 @@
-#include "windows/About/About.h"
-#include "windows/Colr_frm/Colr_frm.h"
-#include "windows/Help_frm/Help_frm.h"
-#include "windows/Splash/Splash.h"
 #include "app/Startup.h"
 #include "platform/Application.h"
 #include "platform/BitBtn.h"
@@ -9,6 +5,10 @@
 #include "platform/SpeedButton.h"
 #include "platform/Timer.h"
 #include "support/ShowWindow.h"
+#include "windows/About/About.h"
+#include "windows/Colr_frm/Colr_frm.h"
+#include "windows/Help_frm/Help_frm.h"
+#include "windows/Splash/Splash.h"
 
 #include <gtest/gtest.h>
 
@@ -90,8 +90,7 @@ TEST_F(LifecycleTest, ExitQuitAndTheCloseBoxAllEndThroughFormClose)
         const char* way;
         std::function<void()> close;
     } ways[] = {
-        {"File, Exit",
-            [] { ASSERT_TRUE(chooseFromMenu(*Color_Scan, Qt::Key_F, Qt::Key_X)); }},
+        {"File, Exit", [] { ASSERT_TRUE(chooseFromMenu(*Color_Scan, Qt::Key_F, Qt::Key_X)); }},
         {"Quit button", [] { QTest::mouseClick(Color_Scan->SBQuit, Qt::LeftButton, {}, QPoint(12, 12)); }},
         {"close box", [] { Color_Scan->close(); }},
     };

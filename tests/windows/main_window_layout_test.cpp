@@ -1,4 +1,3 @@
-#include "windows/Colr_frm/Colr_frm.h"
 #include "platform/Edit.h"
 #include "platform/GroupBox.h"
 #include "platform/Label.h"
@@ -9,6 +8,7 @@
 #include "platform/SpeedButton.h"
 #include "platform/Timer.h"
 #include "support/ShowWindow.h"
+#include "windows/Colr_frm/Colr_frm.h"
 
 #include <gtest/gtest.h>
 

@@ -1,20 +1,19 @@
-#include "windows/Colr_frm/Colr_frm.h"
-#include "windows/Splash/Splash.h"
 #include "app/Startup.h"
-#include "platform/Application.h"
 #include "core/IniFile.h"
+#include "platform/Application.h"
 #include "platform/Label.h"
 #include "platform/Menu.h"
 #include "platform/Panel.h"
 #include "platform/Timer.h"
 #include "support/ModalAnswer.h"
+#include "windows/Colr_frm/Colr_frm.h"
+#include "windows/Splash/Splash.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
-
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "windows/Splash/Splash.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
 #include "platform/Timer.h"
+#include "windows/Splash/Splash.h"
 
 #include <gtest/gtest.h>
 

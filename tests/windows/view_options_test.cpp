@@ -1,11 +1,8 @@
-#include "windows/About/About.h"
-#include "windows/Colr_frm/Colr_frm.h"
-#include "windows/Help_frm/Help_frm.h"
 #include "app/Startup.h"
+#include "core/IniFile.h"
 #include "platform/Application.h"
 #include "platform/Edit.h"
 #include "platform/GroupBox.h"
-#include "core/IniFile.h"
 #include "platform/Label.h"
 #include "platform/Menu.h"
 #include "platform/Panel.h"
@@ -14,6 +11,9 @@
 #include "platform/Timer.h"
 #include "support/ModalAnswer.h"
 #include "support/ShowWindow.h"
+#include "windows/About/About.h"
+#include "windows/Colr_frm/Colr_frm.h"
+#include "windows/Help_frm/Help_frm.h"
 
 #include <gtest/gtest.h>
 
@@ -55,11 +55,10 @@ protected:
 
     static std::vector<TControl*> hinted(TColor_Scan& w)
     {
-        return {w.ColorPanel, w.LblText, w.LblLink, w.LblVLink, w.ScrollRed, w.ScrollGreen, w.ScrollBlue,
-            w.EditRedHex, w.EditGreenHex, w.EditBlueHex, w.EditRedDec, w.EditGreenDec, w.EditBlueDec, w.RBBGColor,
-            w.RBText, w.RBLink, w.RBVlink, w.BGLbl, w.TextLbl, w.LinkLbl, w.VLinkLbl, w.LblBGSum, w.LblTextSum,
-            w.LblLinkSum, w.LblVlinkSum, w.PanelDigit, w.SBCopy, w.SBPaste, w.SBColor, w.SBHelp, w.SBQuit,
-            w.HexLbl, w.DecLbl};
+        return {w.ColorPanel, w.LblText, w.LblLink, w.LblVLink, w.ScrollRed, w.ScrollGreen, w.ScrollBlue, w.EditRedHex,
+            w.EditGreenHex, w.EditBlueHex, w.EditRedDec, w.EditGreenDec, w.EditBlueDec, w.RBBGColor, w.RBText, w.RBLink,
+            w.RBVlink, w.BGLbl, w.TextLbl, w.LinkLbl, w.VLinkLbl, w.LblBGSum, w.LblTextSum, w.LblLinkSum, w.LblVlinkSum,
+            w.PanelDigit, w.SBCopy, w.SBPaste, w.SBColor, w.SBHelp, w.SBQuit, w.HexLbl, w.DecLbl};
     }
 
     // The tool-tip event Qt sends when the mouse rests on a control.

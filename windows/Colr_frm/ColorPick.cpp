@@ -1,9 +1,9 @@
 #include "windows/Colr_frm/Colr_frm.h"
 
+#include "core/SysUtils.h"
 #include "platform/ColorDialog.h"
 #include "platform/Edit.h"
 #include "platform/Label.h"
-#include "core/SysUtils.h"
 
 void TColor_Scan::ColorPanelClick(QObject*)
 {

@@ -34,16 +34,14 @@ void TColor_Scan::createControls()
 
     PnlMain = new TPanel(client());
     PanelDigit = new TPanel(PnlMain);
-    for (TLabel** label : {&BGLbl, &LblBGSum, &TextLbl, &LblTextSum, &LinkLbl, &LblLinkSum,
-             &VLinkLbl, &LblVlinkSum})
+    for (TLabel** label : {&BGLbl, &LblBGSum, &TextLbl, &LblTextSum, &LinkLbl, &LblLinkSum, &VLinkLbl, &LblVlinkSum})
         *label = new TLabel(PanelDigit);
 
     GBProperty = new TGroupBox(PnlMain);
     for (TRadioButton** button : {&RBBGColor, &RBText, &RBLink, &RBVlink})
         *button = new TRadioButton(GBProperty);
 
-    for (TEdit** edit : {&EditRedHex, &EditGreenHex, &EditBlueHex, &EditRedDec, &EditGreenDec,
-             &EditBlueDec})
+    for (TEdit** edit : {&EditRedHex, &EditGreenHex, &EditBlueHex, &EditRedDec, &EditGreenDec, &EditBlueDec})
         *edit = new TEdit(PnlMain);
     for (TLabel** label : {&HexLbl, &DecLbl, &LabelRedSlide, &LabelGreenSlide, &LabelBlueSlide})
         *label = new TLabel(PnlMain);
@@ -67,10 +65,10 @@ void TColor_Scan::createAttributeTable()
     attributes_ = {{
         {SchemeSlot::BGCOLOR, u'B', RBBGColor, BGLbl, LblBGSum, nullptr, CopyBackground1, &T::RBBGColorClick,
             &T::BGLblDblClick, &T::SetBGColor},
-        {SchemeSlot::TEXT, u'T', RBText, TextLbl, LblTextSum, LblText, CopyText1, &T::RBTextClick,
-            &T::TextLblDblClick, &T::SetTextColor},
-        {SchemeSlot::LINK, u'L', RBLink, LinkLbl, LblLinkSum, LblLink, CopyLink1, &T::RBLinkClick,
-            &T::LinkLblDblClick, &T::SetLinkColor},
+        {SchemeSlot::TEXT, u'T', RBText, TextLbl, LblTextSum, LblText, CopyText1, &T::RBTextClick, &T::TextLblDblClick,
+            &T::SetTextColor},
+        {SchemeSlot::LINK, u'L', RBLink, LinkLbl, LblLinkSum, LblLink, CopyLink1, &T::RBLinkClick, &T::LinkLblDblClick,
+            &T::SetLinkColor},
         {SchemeSlot::VLINK, u'V', RBVlink, VLinkLbl, LblVlinkSum, LblVLink, CopyVLink1, &T::RBVlinkClick,
             &T::VLinkLblDblClick, &T::SetVLinkColor},
     }};

@@ -1,8 +1,8 @@
 #include "windows/Colr_frm/Colr_frm.h"
 
-#include "windows/Contrast_frm/Contrast_frm.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
+#include "windows/Contrast_frm/Contrast_frm.h"
 
 TColor_Scan::~TColor_Scan()
 {

@@ -78,8 +78,8 @@ void TColor_Scan::applyDesign()
             {EditBlueDec, {240, 256, 33, 24}, "0", "Blue decimal value."},
             {LblColor, {176, 8, 48, 16}, "000000"},
 
-            {RBBGColor, {8, 18, 73, 17}, "BGColor", "Change background color.", TFontDesign{"System", 11, fsBold},
-                {}, clBlack},
+            {RBBGColor, {8, 18, 73, 17}, "BGColor", "Change background color.", TFontDesign{"System", 11, fsBold}, {},
+                clBlack},
             {RBText, {8, 37, 57, 17}, "Text", "Change text color."},
             {RBLink, {8, 57, 60, 17}, "Link", "Change link color."},
             {RBVlink, {8, 77, 60, 17}, "VLink", "Change visted link color."},

@@ -1,8 +1,8 @@
 #include "windows/Colr_frm/Colr_frm.h"
 
-#include "windows/Splash/Splash.h"
 #include "core/Scheme.h"
 #include "platform/Timer.h"
+#include "windows/Splash/Splash.h"
 
 void TColor_Scan::FormCreate(QObject*)
 {

@@ -1,7 +1,5 @@
 #include "windows/Colr_frm/Colr_frm.h"
 
-#include "windows/About/About.h"
-#include "windows/Help_frm/Help_frm.h"
 #include "platform/Edit.h"
 #include "platform/GroupBox.h"
 #include "platform/Label.h"
@@ -9,6 +7,8 @@
 #include "platform/Panel.h"
 #include "platform/RadioButton.h"
 #include "platform/SpeedButton.h"
+#include "windows/About/About.h"
+#include "windows/Help_frm/Help_frm.h"
 
 void TColor_Scan::SwitchToolBar()
 {
@@ -39,8 +39,8 @@ void TColor_Scan::SwitchHints()
     // Every control that carries a hint; the window's own switch stays on.
     TControl* const switched[] = {ColorPanel, LblText, LblLink, LblVLink, ScrollRed, ScrollGreen, ScrollBlue,
         EditRedHex, EditGreenHex, EditBlueHex, EditRedDec, EditGreenDec, EditBlueDec, RBBGColor, RBText, RBLink,
-        RBVlink, BGLbl, TextLbl, LinkLbl, VLinkLbl, LblBGSum, LblTextSum, LblLinkSum, LblVlinkSum, PanelDigit,
-        SBCopy, SBPaste, SBColor, SBHelp, SBQuit, HexLbl, DecLbl};
+        RBVlink, BGLbl, TextLbl, LinkLbl, VLinkLbl, LblBGSum, LblTextSum, LblLinkSum, LblVlinkSum, PanelDigit, SBCopy,
+        SBPaste, SBColor, SBHelp, SBQuit, HexLbl, DecLbl};
     for (TControl* control : switched)
         control->setShowHint(HlpHints->checked());
 }

@@ -1,7 +1,7 @@
 #include "windows/Contrast_frm/Contrast_frm.h"
 
-#include "core/Contrast.h"
 #include "art/ProgramArt.h"
+#include "core/Contrast.h"
 #include "platform/Design.h"
 #include "platform/Fonts.h"
 #include "platform/Label.h"

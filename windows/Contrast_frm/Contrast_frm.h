@@ -18,7 +18,7 @@ public:
     struct Row {
         TLabel* pair;
         TLabel* ratio;
-        TLabel* first;  // AA, or 3:1 for a link against the text
+        TLabel* first; // AA, or 3:1 for a link against the text
         TLabel* second; // AAA; empty for a link against the text
     };
     static constexpr int rowCount = 5;

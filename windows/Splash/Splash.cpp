@@ -9,7 +9,6 @@
 #include "platform/Panel.h"
 #include "platform/Timer.h"
 
-
 TFormSplash* FormSplash = nullptr;
 
 namespace {
@@ -73,8 +72,8 @@ void TFormSplash::applyDesign()
         {Label8, u's', 0x00A0A000},
         {Label9, u'e', clRed},
     };
-    placeNameLetters(name, makeFont(QStringLiteral("Times New Roman"), 48, fsBold | fsItalic), firstLetterLeft, -2,
-        54, 0);
+    placeNameLetters(
+        name, makeFont(QStringLiteral("Times New Roman"), 48, fsBold | fsItalic), firstLetterLeft, -2, 54, 0);
 
     TmrColor->setInterval(100);
     TmrColor->setEnabled(true);
