@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Huewise team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # make run   install what is missing, build a release binary, start Huewise
 # make test  install what is missing, build with sanitizers, run every test
 #            and the fuzz targets' short runs
@@ -13,9 +16,11 @@ RUN_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools
 # What the tests add: GoogleTest; what the window and end-to-end tests drive
 # the program with; the desktop-file and AppStream validators, dpkg-shlibdeps
 # and a headless Wayland compositor for the package tests; clang and its
-# libFuzzer runtime for the fuzz targets.
+# libFuzzer runtime for the fuzz targets; the pinned clang-format and git
+# for the style checks.
 TEST_PACKAGES := libgtest-dev libgmock-dev xvfb xauth xdotool xclip x11-utils imagemagick \
-	python3 python3-xlib desktop-file-utils appstream dpkg-dev weston clang libclang-rt-14-dev
+	python3 python3-xlib desktop-file-utils appstream dpkg-dev weston clang libclang-rt-14-dev \
+	clang-format-14 git
 PACKAGES := $(RUN_PACKAGES) $(TEST_PACKAGES)
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

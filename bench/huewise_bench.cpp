@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Huewise team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a person feels: a slider notification with the repaint it causes, an
 // attribute switch, a paste (linear in the clipboard's size), and start-up up
 // to the splash window and up to the main window built. On the offscreen

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Huewise team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real binary under Xvfb: time from launch until the splash window is
 # mapped, and peak resident memory once the main window has taken over.
 # Five runs; the medians are printed.

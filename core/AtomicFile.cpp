@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Huewise team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/AtomicFile.h"
 
 #include <QFileInfo>

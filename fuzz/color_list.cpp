@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Huewise team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A colour file through the custom colour list: the file splits into lines
 // as the reference below splits it, the sixteen boxes take the values of
 // their first lines, rewriting the list after OK touches those lines alone

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Huewise team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings file's rule for integers (and booleans, which are integers
 // that are not 0) against a plain reference: "0x" or "0X" before more text
 // reads as "$"; blanks are skipped; then a sign and decimal digits within 32

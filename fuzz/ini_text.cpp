@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Huewise team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings file's text: what a reader sees survives being written back.
 // Parsing a text, writing every key it shows into a new text and parsing
 // that gives the same sections, keys and values; writing them back into the

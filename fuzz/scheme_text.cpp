@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Huewise team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The scheme text reader's search, on any text: whatever it finds is six
 // characters that follow a "#" standing after the attribute's keyword, all
 // inside the text; and the two texts the program builds itself, the

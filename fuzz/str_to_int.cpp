@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Huewise team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // StrToInt, the platform's string-to-integer conversion, against a plain
 // reference: blanks, an optional sign, then decimal digits within 32 bits or
 // "$" and one to eight hexadecimal digits, and nothing after them. Anything

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Huewise team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates Huewise's PNG renders from the SVG drawings in this folder.
 # Needs rsvg-convert (Debian package librsvg2-bin).
 set -e

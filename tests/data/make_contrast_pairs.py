@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Huewise team
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes contrast_pairs.txt: random colour pairs with their contrast ratio as
 computed by Debian's python3-wcag-contrast-ratio, an implementation
 independent of ours. Rerun to regenerate; the seed keeps the pairs fixed."""

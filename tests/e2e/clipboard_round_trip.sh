@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Huewise team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real clipboard between two programs: a BODY tag that another program
 # put on the clipboard is pasted with the tool-bar button, copied back with
 # Edit > Copy Scheme, and read back by that other program.

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Huewise team
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Clicks a window's close box: sends it WM_DELETE_WINDOW, as a window manager does."""
 import sys
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Huewise team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by the end-to-end tests: a private Xvfb, a private config folder,
 # the program started and waited for, windows found by title and size.
 # Source it with the binary as $1.

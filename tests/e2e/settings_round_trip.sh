@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Huewise team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A stored Huewise.ini comes back at start (scheme and position), a change
 # made with the keyboard goes into it at close, and nothing else in the
 # file is disturbed.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Huewise team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The built program under Xvfb, as a person meets it: the splash comes up,
 # the main window replaces it after five seconds, the close box ends the
 # program with status 0 after writing the settings file; SIGTERM and SIGINT

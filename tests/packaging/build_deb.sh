@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Huewise team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package the way `make package` does, from a release build
 # of its own: the suite's build carries sanitizers and debug code, which are
 # not what a user installs and would pull libasan into the dependencies.

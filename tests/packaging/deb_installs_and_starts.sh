@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Huewise team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package as a user gets it: named huewise_<version>_amd64.deb,
 # holding the release binary and the desktop files under /usr, depending on
 # the Qt libraries the binary links and on what it loads at run time. Unpacked

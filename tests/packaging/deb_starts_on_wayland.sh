@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Huewise team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The packaged binary on Wayland, through Qt's wayland plugin and a headless
 # Weston: the splash is a 310x113 toplevel titled "Huewise" whose app id is
 # the desktop entry's name (that is how a compositor finds its icon), the

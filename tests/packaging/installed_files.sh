@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Huewise team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` lays out, checked the way a desktop finds it: the
 # exact file tree, every icon at its nominal size, one application id that
 # ties the desktop entry, the icon, the AppStream file and the binary

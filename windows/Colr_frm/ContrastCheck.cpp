@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Huewise team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "windows/Colr_frm/Colr_frm.h"
 
 #include "platform/Label.h"
