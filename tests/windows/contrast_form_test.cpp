@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/Contrast.h"
+#include "core/VisionChecks.h"
 #include "platform/Label.h"
 #include "platform/Menu.h"
+#include "platform/Panel.h"
 #include "platform/RadioButton.h"
 #include "platform/ScrollBar.h"
 #include "platform/SpeedButton.h"
+#include "support/QtPrinters.h"
 #include "support/ShowWindow.h"
 #include "windows/Colr_frm/Colr_frm.h"
 #include "windows/Contrast_frm/Contrast_frm.h"
@@ -15,6 +18,7 @@
 
 #include <QClipboard>
 #include <QFile>
+#include <QFontMetrics>
 #include <QTest>
 
 namespace {
@@ -90,6 +94,70 @@ TEST_F(ContrastWindowTest, CssCopyPutsTheThreeLinesOnTheClipboard)
         QStringLiteral("body { background-color: #000000; color: #FFFFFF; }\n"
                        "a:link { color: #008080; }\n"
                        "a:visited { color: #00FFFF; }\n"));
+}
+
+// Each preview shows the scheme as its vision sees it, and its checks say
+// what those colours give; all four follow every change of the scheme.
+void expectPreviewsShow(const TContrastForm& form, const SchemeColors& scheme)
+{
+    const VisionChecks checks = checkVisions(scheme);
+    for (std::size_t i = 0; i < visionTypes.size(); ++i) {
+        SCOPED_TRACE(visionName(visionTypes[i]).toStdString());
+        const TContrastForm::VisionPreview& preview = form.previews()[i];
+        const SchemeColors seen = simulateScheme(visionTypes[i], scheme);
+        EXPECT_EQ(preview.tile->color(), seen[0]);
+        EXPECT_EQ(preview.text->color(), seen[0]) << "samples stand on the page";
+        EXPECT_EQ(preview.text->fontColor(), seen[1]);
+        EXPECT_EQ(preview.link->fontColor(), seen[2]);
+        EXPECT_EQ(preview.visited->fontColor(), seen[3]);
+        const double ratios[] = {checks[i].textOnBackground, checks[i].linkOnBackground, checks[i].visitedOnBackground,
+            checks[i].linkAgainstText, checks[i].visitedAgainstText};
+        const double levels[] = {4.5, 4.5, 4.5, 3.0, 3.0};
+        for (int row = 0; row < TContrastForm::rowCount; ++row) {
+            const QString expected = ratioText(ratios[row])
+                + (ratios[row] >= levels[row] ? QStringLiteral(":1 \u2713 pass") : QStringLiteral(":1 \u2717 fail"));
+            EXPECT_EQ(preview.checks[row]->caption(), expected) << "check " << row;
+        }
+    }
+    EXPECT_EQ(form.blendLine()->caption(), linkBlendSentence(checks));
+}
+
+TEST_F(ContrastWindowTest, PreviewsShowEachVisionAndFollowTheSliders)
+{
+    const TContrastForm& form = *w.ContrastForm;
+    const QStringList names = {"Typical", "Protanopia", "Deuteranopia", "Tritanopia"};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(form.previews()[i].name->caption(), names[i]);
+    expectPreviewsShow(form, {clBlack, clWhite, clTeal, clAqua});
+    EXPECT_EQ(form.blendLine()->caption(), QStringLiteral("Visited links blend into the text for every vision type"));
+
+    // Red text and yellow-green links, set with the keyboard: apart for
+    // typical vision, blended for deuteranopia.
+    QTest::mouseClick(w.RBText, Qt::LeftButton, {}, QPoint(6, 8));
+    w.ScrollGreen->setFocus();
+    QTest::keyClick(w.ScrollGreen, Qt::Key_Home);
+    w.ScrollBlue->setFocus();
+    QTest::keyClick(w.ScrollBlue, Qt::Key_Home);
+    expectPreviewsShow(form, {clBlack, clRed, clTeal, clAqua});
+
+    QGuiApplication::clipboard()->setText(QStringLiteral(R"(LINK="#CCFF33" VLINK="#FFFFFF")"));
+    QTest::mouseClick(w.SBPaste, Qt::LeftButton, {}, QPoint(12, 12));
+    expectPreviewsShow(form, {clBlack, clRed, rgbColor(0xCC, 0xFF, 0x33), clWhite});
+    EXPECT_EQ(form.blendLine()->caption(), QStringLiteral("Links blend into the text for deuteranopia"));
+    EXPECT_EQ(form.previews()[2].checks[3]->caption(), QStringLiteral("2.66:1 \u2717 fail"));
+    EXPECT_EQ(form.previews()[0].checks[3]->caption(), QStringLiteral("3.41:1 \u2713 pass"));
+}
+
+TEST_F(ContrastWindowTest, NoCaptionIsClipped)
+{
+    const QList<TLabel*> labels = w.ContrastForm->findChildren<TLabel*>();
+    ASSERT_FALSE(labels.isEmpty());
+    QGuiApplication::clipboard()->setText(QStringLiteral(R"(BGCOLOR="#FFFFFF" TEXT="#767676" LINK="#777777")"));
+    QTest::mouseClick(w.SBPaste, Qt::LeftButton, {}, QPoint(12, 12));
+    for (const TLabel* label : labels) {
+        const int wide = QFontMetrics(label->font()).horizontalAdvance(label->caption());
+        EXPECT_LE(wide, label->width()) << label->caption().toStdString();
+    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "art/ProgramArt.h"
 #include "core/Contrast.h"
+#include "core/VisionChecks.h"
 #include "platform/Design.h"
 #include "platform/Fonts.h"
 #include "platform/Label.h"
@@ -33,6 +34,31 @@ constexpr int headingTop = 8;
 constexpr int rowTop = 30;
 constexpr int rowHeight = 22;
 constexpr int lineHeight = 16;
+
+// The previews under the ratios: a caption column, then one column per
+// vision type holding its name, its tile and its checks.
+constexpr int visionTop = rowTop + TContrastForm::rowCount * rowHeight + 10;
+constexpr int visionCaptionLeft = 8;
+constexpr int visionCaptionWidth = 150;
+constexpr int visionLeft = 164;
+constexpr int visionStep = 100;
+constexpr int visionWidth = 96;
+constexpr int tileTop = visionTop + lineHeight + 2;
+constexpr int tileHeight = 56;
+constexpr int checkTop = tileTop + tileHeight + 6;
+constexpr int checkStep = 18;
+constexpr int blendTop = checkTop + TContrastForm::rowCount * checkStep + 6;
+constexpr int windowWidth = visionLeft + 3 * visionStep + visionWidth + 8;
+constexpr int windowHeight = blendTop + lineHeight + 8;
+
+const char* const visionCaptions[] = {"Typical", "Protanopia", "Deuteranopia", "Tritanopia"};
+const char* const checkCaptions[TContrastForm::rowCount] = {
+    "Text on background",
+    "Links on background",
+    "Visited on background",
+    "Links against text",
+    "Visited against text",
+};
 
 // The window's four columns, for the headings and every row alike.
 struct Column {
@@ -65,6 +91,19 @@ QString verdict(const char* level, bool met)
     return QString::fromUtf8(met ? "\u2713 %1 pass" : "\u2717 %1 fail").arg(QLatin1String(level));
 }
 
+QString ratioCell(double ratio, double level)
+{
+    return contrast::ratioText(ratio) + QString::fromUtf8(ratio >= level ? ":1 \u2713 pass" : ":1 \u2717 fail");
+}
+
+TLabel* addLabel(QWidget* parent, int left, int top, int width, int styles)
+{
+    auto* label = new TLabel(parent);
+    label->setBounds(left, top, width, lineHeight);
+    label->setFont(makeFont(QStringLiteral("MS Sans Serif"), 11, styles));
+    return label;
+}
+
 } // namespace
 
 TContrastForm::TContrastForm()
@@ -75,8 +114,8 @@ TContrastForm::TContrastForm()
             .icon = programIcon(),
             .borderStyle = TBorderStyle::bsDialog,
             .position = TPosition::poScreenCenter,
-            .clientWidth = 430,
-            .clientHeight = rowTop + rowCount * rowHeight + 8,
+            .clientWidth = windowWidth,
+            .clientHeight = windowHeight,
             .font = {"MS Sans Serif", 11},
         },
         {});
@@ -96,6 +135,46 @@ TContrastForm::TContrastForm()
         row.first = addCell(panel, FirstColumn, top, columns[FirstColumn].styles);
         row.second = addCell(panel, SecondColumn, top, columns[SecondColumn].styles);
     }
+    createPreviews(panel);
+}
+
+void TContrastForm::createPreviews(QWidget* parent)
+{
+    for (int check = 0; check < rowCount; ++check)
+        addLabel(parent, visionCaptionLeft, checkTop + check * checkStep, visionCaptionWidth, fsRegular)
+            ->setCaption(QLatin1String(checkCaptions[check]));
+    for (std::size_t i = 0; i < previews_.size(); ++i) {
+        VisionPreview& preview = previews_[i];
+        const int left = visionLeft + static_cast<int>(i) * visionStep;
+        preview.name = addLabel(parent, left, visionTop, visionWidth, fsBold);
+        preview.name->setCaption(QLatin1String(visionCaptions[i]));
+        preview.name->setAlignment(TAlignment::taCenter);
+
+        preview.tile = new TPanel(parent);
+        preview.tile->setBounds(left, tileTop, visionWidth, tileHeight);
+        preview.tile->setBevelOuter(TBevelCut::bvRaised);
+        const struct {
+            TLabel* VisionPreview::*sample;
+            const char* caption;
+            int styles;
+        } samples[] = {
+            {&VisionPreview::text, "Text", fsBold},
+            {&VisionPreview::link, "Link", fsBold | fsUnderline},
+            {&VisionPreview::visited, "Visited", fsBold | fsUnderline},
+        };
+        int top = 3;
+        for (const auto& sample : samples) {
+            TLabel* label = new TLabel(preview.tile);
+            label->setBounds(8, top, visionWidth - 16, lineHeight);
+            label->setCaption(QLatin1String(sample.caption));
+            label->setFont(makeFont(QStringLiteral("System"), 13, sample.styles));
+            preview.*sample.sample = label;
+            top += 17;
+        }
+        for (int check = 0; check < rowCount; ++check)
+            preview.checks[check] = addLabel(parent, left, checkTop + check * checkStep, visionWidth, fsRegular);
+    }
+    blendLine_ = addLabel(parent, visionCaptionLeft, blendTop, windowWidth - 2 * visionCaptionLeft, fsBold);
 }
 
 void TContrastForm::showScheme(const SchemeColors& colors)
@@ -113,4 +192,27 @@ void TContrastForm::showScheme(const SchemeColors& colors)
             row.second->setCaption(QString());
         }
     }
+
+    const VisionChecks checks = checkVisions(colors);
+    for (std::size_t i = 0; i < previews_.size(); ++i) {
+        const VisionPreview& preview = previews_[i];
+        const SchemeColors seen = simulateScheme(visionTypes[i], colors);
+        const TColor page = seen[slotIndex(SchemeSlot::BGCOLOR)];
+        preview.tile->setColor(page);
+        const struct {
+            TLabel* sample;
+            SchemeSlot slot;
+        } samples[] = {
+            {preview.text, SchemeSlot::TEXT}, {preview.link, SchemeSlot::LINK}, {preview.visited, SchemeSlot::VLINK}};
+        for (const auto& sample : samples) {
+            sample.sample->setColor(page);
+            sample.sample->setFontColor(seen[slotIndex(sample.slot)]);
+        }
+        const VisionCheck& check = checks[i];
+        const double ratios[rowCount] = {check.textOnBackground, check.linkOnBackground, check.visitedOnBackground,
+            check.linkAgainstText, check.visitedAgainstText};
+        for (int row = 0; row < rowCount; ++row)
+            preview.checks[row]->setCaption(ratioCell(ratios[row], pairs[row].first));
+    }
+    blendLine_->setCaption(linkBlendSentence(checks));
 }
