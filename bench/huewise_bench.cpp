@@ -7,6 +7,7 @@
 // platform, so the figures are the program's own work.
 
 #include "core/IniFile.h"
+#include "core/SchemeText.h"
 #include "platform/Application.h"
 #include "platform/Clipboard.h"
 #include "platform/ScrollBar.h"
@@ -95,6 +96,29 @@ void BM_Paste(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * text.size());
 }
 BENCHMARK(BM_Paste)->Arg(0)->Arg(1 << 20)->Arg(16 << 20)->Unit(benchmark::kMillisecond);
+
+// 16 MiB of each other form the reader knows, its colours at the far end: a
+// page of markup and comments before its BODY tag, and a style sheet of
+// rules for other selectors before the body's.
+void BM_Paste16MiBOf(benchmark::State& state)
+{
+    ShownWindow shown;
+    TColor_Scan& w = shown.window;
+    const bool page = state.range(0) == 0;
+    const QString filler = page ? QStringLiteral("<p class=\"x\">Some text.</p><!-- a note -->\n")
+                                : QStringLiteral("p.note, td > a { color: #123456; margin: 0 }\n");
+    const QString tail = page ? QStringLiteral(R"(<body bgcolor="white" text="#333" link="navy" vlink="#800080">)")
+                              : cssText(defaultScheme());
+    QString text = filler.repeated((16 << 20) / filler.size()) + tail;
+    Clipboard().setAsText(text);
+    for (auto _ : state) {
+        w.SBPasteClick(nullptr);
+        QApplication::processEvents();
+    }
+    state.SetLabel(page ? "page" : "style sheet");
+    state.SetBytesProcessed(state.iterations() * text.size());
+}
+BENCHMARK(BM_Paste16MiBOf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_StartupToSplashShown(benchmark::State& state)
 {

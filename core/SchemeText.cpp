@@ -3,82 +3,95 @@
 
 #include "core/SchemeText.h"
 
+#include "core/Color.h"
+#include "core/CssRules.h"
+#include "core/HtmlAttributes.h"
+#include "core/LegacyColor.h"
+#include "core/TextScan.h"
+
+#include <algorithm>
+
 namespace {
 
 constexpr qsizetype valueLength = 6;
 
-bool isNameCharacter(QChar c)
+QString colorText(TColor color)
 {
-    const char16_t u = c.unicode();
-    return (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') || (u >= u'0' && u <= u'9') || u == u'-' || u == u'_'
-        || u == u':';
-}
-
-bool isBlank(QChar c)
-{
-    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
-}
-
-qsizetype skipBlanks(const QString& text, qsizetype at)
-{
-    while (at < text.size() && isBlank(text[at]))
-        ++at;
-    return at;
+    return QString::asprintf("%02X%02X%02X", redOf(color), greenOf(color), blueOf(color));
 }
 
 // Six characters from just after the "#" at `hash`; a text that ends
 // sooner gives none, so the attribute is skipped rather than read from
 // characters that are not there.
-std::optional<qsizetype> valueAfterHash(const QString& text, qsizetype hash)
+std::optional<FoundValue> valueAfterHash(const QString& text, qsizetype hash)
 {
     if (hash < 0 || text.size() - (hash + 1) < valueLength)
         return std::nullopt;
-    return hash + 1;
+    return FoundValue{hash + 1, valueLength, text.mid(hash + 1, valueLength)};
 }
 
-// An occurrence that is the attribute's own name: not the tail of a longer
-// name (VLINK, ALINK, DATA-TEXT) and followed by "=" after optional blanks.
-// Returns where the value after the "=" starts.
-std::optional<qsizetype> wholeNameValueStart(const QString& text, const QString& name, qsizetype at)
+// A value of "#" and at least six characters keeps the program's own rule,
+// the first six as they stand; any other one reads as browsers read it.
+std::optional<FoundValue> attributeValue(const QString& text, const std::optional<TextSpan>& span)
 {
-    if (at > 0 && isNameCharacter(text[at - 1]))
+    if (!span)
         return std::nullopt;
-    const qsizetype equals = skipBlanks(text, at + name.size());
-    if (equals >= text.size() || text[equals] != u'=')
-        return std::nullopt;
-    return skipBlanks(text, equals + 1);
-}
-
-std::optional<qsizetype> firstWholeName(const QString& text, const QString& name)
-{
-    for (qsizetype at = text.indexOf(name); at >= 0; at = text.indexOf(name, at + 1)) {
-        if (auto value = wholeNameValueStart(text, name, at))
-            return value;
-    }
+    const QStringView value = QStringView(text).sliced(span->offset, span->length);
+    if (value.size() > valueLength && value[0] == u'#')
+        return FoundValue{span->offset + 1, valueLength, value.sliced(1, valueLength).toString()};
+    if (const auto color = parseLegacyColor(value))
+        return FoundValue{span->offset, span->length, colorText(*color)};
     return std::nullopt;
 }
 
-// The "#" of the attribute's own value: inside the quotes of a quoted
-// value, or up to the next blank or ">" of an unquoted one.
-qsizetype hashInOwnValue(const QString& text, qsizetype valueStart)
+FoundValues attributeValues(const QString& text, const AttributeValues& spans)
 {
-    qsizetype end = text.size();
-    qsizetype from = valueStart;
-    if (valueStart < text.size() && (text[valueStart] == u'"' || text[valueStart] == u'\'')) {
-        from = valueStart + 1;
-        const qsizetype close = text.indexOf(text[valueStart], from);
-        if (close >= 0)
-            end = close;
-    } else {
-        for (qsizetype i = valueStart; i < text.size(); ++i) {
-            if (isBlank(text[i]) || text[i] == u'>') {
-                end = i;
-                break;
-            }
+    FoundValues found;
+    for (std::size_t slot = 0; slot < found.size(); ++slot)
+        found[slot] = attributeValue(text, spans[slot]);
+    return found;
+}
+
+FoundValues cssValues(const CssSchemeColors& colors)
+{
+    FoundValues found;
+    for (std::size_t slot = 0; slot < found.size(); ++slot) {
+        if (const auto& color = colors[slot])
+            found[slot] = FoundValue{color->span.offset, color->span.length, colorText(color->color)};
+    }
+    return found;
+}
+
+// The start-up form BGCOLOR#...TEXT#...: each keyword's first occurrence
+// anywhere and the next "#" anywhere after it. One pass finds all four
+// keywords, by the two letters each starts with.
+FoundValues plainSearchValues(const QString& text)
+{
+    constexpr std::array first = {u'B', u'T', u'L', u'V'};
+    constexpr std::array second = {u'G', u'E', u'I', u'L'};
+    static_assert(slotIndex(SchemeSlot::BGCOLOR) == 0 && slotIndex(SchemeSlot::VLINK) == 3);
+    SchemeValues names;
+    for (SchemeSlot slot : schemeSlots)
+        names[slotIndex(slot)] = keyword(slot);
+    std::array<std::optional<qsizetype>, 4> keywordAt;
+    int missing = 4;
+    for (qsizetype at = findAnyPair(text, 0, first, second); at < text.size() && missing > 0;
+         at = findAnyPair(text, at + 1, first, second)) {
+        const auto slot = static_cast<std::size_t>(std::find(first.begin(), first.end(), text[at]) - first.begin());
+        const QString& name = names[slot];
+        if (keywordAt[slot] || text.size() - at < name.size())
+            continue;
+        if (std::equal(name.begin(), name.end(), text.begin() + at)) {
+            keywordAt[slot] = at;
+            --missing;
         }
     }
-    const qsizetype hash = text.indexOf(u'#', from);
-    return hash >= 0 && hash < end ? hash : -1;
+    FoundValues found;
+    for (std::size_t slot = 0; slot < found.size(); ++slot) {
+        if (keywordAt[slot])
+            found[slot] = valueAfterHash(text, findAnyOf<u'#'>(text, *keywordAt[slot]));
+    }
+    return found;
 }
 
 } // namespace
@@ -106,34 +119,17 @@ QString cssText(const SchemeValues& values)
         .arg(values[0], values[1], values[2], values[3]);
 }
 
-SchemeValueOffsets findSchemeValues(const QString& text)
+FoundValues findSchemeValues(const QString& text)
 {
-    SchemeValueOffsets found;
-    // Each keyword's whole name is looked for once: a clipboard can be large.
-    std::array<std::optional<qsizetype>, 4> wholeNames;
-    bool attributeForm = false;
-    for (SchemeSlot slot : schemeSlots) {
-        wholeNames[static_cast<int>(slot)] = firstWholeName(text, keyword(slot));
-        attributeForm = attributeForm || wholeNames[static_cast<int>(slot)].has_value();
-    }
-
-    for (SchemeSlot slot : schemeSlots) {
-        const QString name = keyword(slot);
-        std::optional<qsizetype> value;
-        if (attributeForm) {
-            // A BODY tag: each attribute from its own name and its own value.
-            if (auto start = wholeNames[static_cast<int>(slot)])
-                value = valueAfterHash(text, hashInOwnValue(text, *start));
-        } else {
-            // The start-up form BGCOLOR#...TEXT#...: the first occurrence
-            // anywhere and the next "#" anywhere after it.
-            const qsizetype at = text.indexOf(name);
-            if (at >= 0)
-                value = valueAfterHash(text, text.indexOf(u'#', at));
-        }
-        found[static_cast<int>(slot)] = value;
-    }
-    return found;
+    // The form is decided once for the whole text, so a page's BODY tag is
+    // never mixed with attributes, rules or keywords found elsewhere in it.
+    if (const auto tag = bodyTagAttributes(text))
+        return attributeValues(text, tagAttributeValues(text, *tag));
+    if (hasAttributeSyntax(text))
+        return attributeValues(text, textAttributeValues(text));
+    if (const auto colors = readCssSchemeColors(text))
+        return cssValues(*colors);
+    return plainSearchValues(text);
 }
 
 QString upperCaseAscii(const QString& text)

@@ -18,10 +18,26 @@ QString schemeText(const SchemeValues& values);
 // The scheme as a style sheet: body, a:link and a:visited, a line each.
 QString cssText(const SchemeValues& values);
 
-// Where each attribute's six value characters start in `text`, or none when
-// the attribute is to be skipped. The values lie wholly inside the text.
-using SchemeValueOffsets = std::array<std::optional<qsizetype>, 4>;
-SchemeValueOffsets findSchemeValues(const QString& text);
+// One attribute's value as the reader found it: where its text lies in the
+// input (always wholly inside it) and the six characters the summary label
+// takes — the raw six after "#", or a colour the reader parsed, as RRGGBB.
+struct FoundValue {
+    qsizetype offset = 0;
+    qsizetype length = 0;
+    QString value;
+};
+using FoundValues = std::array<std::optional<FoundValue>, 4>; // in SchemeSlot order
+
+// Reads the four attributes from a clipboard text, whichever of these it is,
+// in this order: a page or a BODY tag (the first BODY tag outside comments,
+// alone); attribute text (name=value anywhere); a style sheet (body, a:link,
+// a and a:visited); else the start-up form BGCOLOR#...TEXT#..., where each
+// upper-case keyword takes the six characters after the next "#". An
+// attribute's value "#" and six or more characters gives those six as they
+// stand, hex or not, as the program always did; any other value is read as
+// browsers read BGCOLOR ("white", "#fff", "cccccc"). None for an attribute
+// the text does not give, so the paste leaves it as it is.
+FoundValues findSchemeValues(const QString& text);
 
 // Upper-cases the 26 letters a to z and nothing else, whatever the locale.
 QString upperCaseAscii(const QString& text);

@@ -1,108 +1,105 @@
 // SPDX-FileCopyrightText: 2026 The Huewise team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The scheme text reader's search, on any text: whatever it finds is six
-// characters that follow a "#" standing after the attribute's keyword, all
-// inside the text; and the two texts the program builds itself, the
-// clipboard scheme text and the start-up scheme text, give back exactly the
-// four values they were built from.
+// The clipboard reader on any text: every value it finds lies inside the
+// text, a colour it read is six upper-case hex digits, and a value taken as
+// it stands is the six characters after a "#"; and the texts the program
+// copies itself, built from four colours, read back exactly.
 //
-// Input: any bytes, read as the text itself and, split at LF, as the four
-// stored values of a start-up text.
+// Input: any bytes. After FF FE the rest is UTF-16 code units, low byte
+// first; otherwise every byte is a Latin-1 character. The first twelve bytes
+// also make the four colours, and the next one their letters' case.
 
 #include "Check.h"
-#include "core/ColorNotation.h"
-#include "core/Exceptions.h"
+#include "core/CssColor.h"
+#include "core/LegacyColor.h"
 #include "core/SchemeText.h"
 
-#include <QStringList>
-
-#include <algorithm>
+#include <array>
 
 namespace {
 
 constexpr qsizetype valueLength = 6;
 
-bool isSchemeValue(const QString& value)
+bool isUpperHex(const QString& value)
 {
     if (value.size() != valueLength)
         return false;
     for (QChar c : value) {
-        const bool hex = (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
-        if (!hex)
+        if (!((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F')))
             return false;
     }
     return true;
 }
 
-int hexPair(const QString& value, int at)
+void requireValuesHold(const QString& text)
 {
-    return value.mid(at, 2).toInt(nullptr, 16);
-}
-
-// The found characters become the summary label and then, only when they are
-// six hex digits, the colour: RRGGBB is the colour value 0x00BBGGRR.
-void requireColourOrError(const QString& value)
-{
-    try {
-        const TColor colour = notation::colorValue(value);
-        require(isSchemeValue(value), "only six hex digits make a colour");
-        require(colour == (hexPair(value, 0) | hexPair(value, 2) << 8 | hexPair(value, 4) << 16),
-            "the colour holds red, green and blue of RRGGBB");
-    } catch (const EConvertError&) {
-        require(!isSchemeValue(value), "six hex digits always make a colour");
-    }
-}
-
-void requireInside(const QString& text)
-{
-    const SchemeValueOffsets found = findSchemeValues(text);
-    for (SchemeSlot slot : schemeSlots) {
-        const std::optional<qsizetype> at = found[static_cast<int>(slot)];
-        if (!at)
+    for (const std::optional<FoundValue>& found : findSchemeValues(text)) {
+        if (!found)
             continue;
-        require(*at >= 1 && *at + valueLength <= text.size(), "the value lies inside the text");
-        require(text[*at - 1] == u'#', "the value follows a #");
-        const qsizetype name = text.indexOf(keyword(slot));
-        require(name >= 0 && name + keyword(slot).size() < *at, "the keyword stands before its value");
-        requireColourOrError(text.mid(*at, valueLength));
+        require(found->offset >= 0 && found->length >= 1 && found->offset + found->length <= text.size(),
+            "the value lies inside the text");
+        require(found->value.size() == valueLength, "the label gets six characters");
+        if (isUpperHex(found->value))
+            continue;
+        require(found->length == valueLength && found->value == text.mid(found->offset, valueLength),
+            "a value that is no colour is six characters of the text as they stand");
+        require(found->offset >= 1 && text[found->offset - 1] == u'#', "a value taken as it stands follows a #");
     }
 }
 
-void requireValuesBack(const QString& text, const std::array<QString, 4>& values)
+using Scheme = SchemeValues;
+
+Scheme valuesOf(const QString& text)
 {
-    requireInside(text);
-    const SchemeValueOffsets found = findSchemeValues(text);
-    for (int slot = 0; slot < 4; ++slot)
-        require(
-            found[slot] && text.mid(*found[slot], valueLength) == values[slot], "a built text gives its values back");
+    const FoundValues found = findSchemeValues(text);
+    Scheme values;
+    for (std::size_t slot = 0; slot < values.size(); ++slot) {
+        require(found[slot].has_value(), "a copied text gives every attribute");
+        values[slot] = found[slot]->value;
+    }
+    return values;
+}
+
+// Four colours from the first bytes, repeated when there are fewer.
+Scheme schemeFrom(const std::uint8_t* data, std::size_t size)
+{
+    Scheme values;
+    const auto byte = [&](std::size_t i) { return size == 0 ? 0 : data[i % size]; };
+    const bool lower = byte(12) & 1;
+    for (std::size_t slot = 0; slot < values.size(); ++slot) {
+        values[slot] = QString::asprintf(
+            lower ? "%02x%02x%02x" : "%02X%02X%02X", byte(3 * slot), byte(3 * slot + 1), byte(3 * slot + 2));
+    }
+    return values;
+}
+
+void requireCopiesReadBack(const Scheme& values)
+{
+    Scheme upper;
+    for (std::size_t slot = 0; slot < values.size(); ++slot)
+        upper[slot] = upperCaseAscii(values[slot]);
+    require(valuesOf(schemeText(values)) == values, "the scheme text gives its values as they stand");
+    require(valuesOf(upperCaseAscii(schemeText(values))) == upper, "the pasted scheme text gives its values");
+    require(valuesOf(cssText(values)) == upper, "the style sheet gives its colours");
+    require(valuesOf(upperCaseAscii(cssText(values))) == upper, "the pasted style sheet gives its colours");
+    // The program's own builder of the text the stored values make.
+    require(valuesOf(startupSchemeText(values)) == values, "the start-up text gives its values as they stand");
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QString text = latin1(data, size);
-    requireInside(text);
+    const bool wide = size >= 2 && data[0] == 0xFF && data[1] == 0xFE;
+    const QString text = wide ? utf16(data + 2, size - 2) : latin1(data, size);
+    requireValuesHold(text);
     // What a paste hands to the reader.
-    requireInside(upperCaseAscii(text));
+    requireValuesHold(upperCaseAscii(text));
+    // The value parsers alone, on text no attribute or rule would give them.
+    (void)parseLegacyColor(text);
+    (void)parseCssColor(text);
 
-    SchemeValues values;
-    const QStringList lines = text.split(u'\n');
-    for (int slot = 0; slot < 4 && slot < lines.size(); ++slot)
-        values[slot] = lines[slot];
-    // The program's own builder, as the settings come back at start-up.
-    const QString startup = startupSchemeText(values);
-    requireInside(startup);
-    const QString pasted = QStringLiteral("<BODY ") + upperCaseAscii(schemeText(values)) + u'>';
-    requireInside(pasted);
-
-    if (std::all_of(values.begin(), values.end(), isSchemeValue)) {
-        requireValuesBack(startup, values);
-        SchemeValues upper;
-        for (int slot = 0; slot < 4; ++slot)
-            upper[slot] = upperCaseAscii(values[slot]);
-        requireValuesBack(pasted, upper);
-    }
+    requireCopiesReadBack(schemeFrom(data, size));
     return 0;
 }

@@ -59,12 +59,12 @@ void TColor_Scan::SBPasteClick(QObject*)
 
 void TColor_Scan::ProcString(QString Text)
 {
-    const SchemeValueOffsets found = findSchemeValues(Text);
+    const FoundValues found = findSchemeValues(Text);
     for (const TSchemeAttribute& attribute : attributes_) {
-        const std::optional<qsizetype> at = found[slotIndex(attribute.slot)];
-        if (!at)
+        const std::optional<FoundValue>& value = found[slotIndex(attribute.slot)];
+        if (!value)
             continue;
-        attribute.summary->setCaption(Text.mid(*at, 6));
+        attribute.summary->setCaption(value->value);
         // A value that is not hex stops here: the label keeps what was read,
         // everything before stays applied and nothing after is handled.
         showAttributeColor(attribute, notation::colorValue(attribute.summary->caption()));
