@@ -171,15 +171,21 @@ void TEdit::keyPressEvent(QKeyEvent* event)
         return;
     default: break;
     }
+    if (isCopyKey(event) && hasSelectedText()) {
+        // Ctrl+Insert too, whatever the platform's own copy keys are.
+        copy();
+        event->accept();
+        return;
+    }
     if (isPasteKey(event)) {
-        // A whole value replaces what the box holds instead of going in at the cursor.
         if (const auto value = clipboardValue()) {
+            // A whole value replaces what the box holds instead of going in at the cursor.
             selectAll();
             insert(*value);
             setTyping(text() != shown_);
+            event->accept();
+            return;
         }
-        event->accept();
-        return;
     }
     TWidget<QLineEdit>::keyPressEvent(event);
 }

@@ -240,6 +240,9 @@ TEST_F(TypedValuesTest, CopyAndPasteKeysInABoxWorkOnTheBoxOnlyWhenItHasSomething
     ASSERT_TRUE(w.EditGreenDec->hasSelectedText());
     QTest::keyClick(w.EditGreenDec, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(clipboard->text(), QStringLiteral("0"));
+    clipboard->setText(QStringLiteral("old"));
+    QTest::keyClick(w.EditGreenDec, Qt::Key_Insert, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), QStringLiteral("0"));
 
     // No selection: Ctrl+C is Copy Scheme.
     QTest::keyClick(w.EditGreenDec, Qt::Key_End);
