@@ -17,10 +17,10 @@ RUN_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools
 # the program with; the desktop-file and AppStream validators, dpkg-shlibdeps
 # and a headless Wayland compositor for the package tests; clang and its
 # libFuzzer runtime for the fuzz targets; the pinned clang-format and git
-# for the style checks.
+# for the style checks; man and groff to check the manual page.
 TEST_PACKAGES := libgtest-dev libgmock-dev xvfb xauth xdotool xclip x11-utils imagemagick \
 	python3 python3-xlib desktop-file-utils appstream dpkg-dev weston clang libclang-rt-14-dev \
-	clang-format-14 git
+	clang-format-14 git man-db groff-base
 PACKAGES := $(RUN_PACKAGES) $(TEST_PACKAGES)
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

@@ -3,7 +3,10 @@
 
 #include "platform/Design.h"
 
+#include "platform/Application.h"
 #include "platform/Fonts.h"
+
+#include <QShortcut>
 
 namespace {
 
@@ -47,4 +50,11 @@ void applyDesign(std::initializer_list<TControlDesign> controls)
         if (row.fontColor)
             control->setFontColor(*row.fontColor);
     }
+}
+
+void closeOnEscape(TForm& form)
+{
+    auto* shortcut = new QShortcut(QKeySequence(Qt::Key_Escape), &form);
+    QObject::connect(
+        shortcut, &QShortcut::activated, &form, [&form] { Application->dispatch([&form] { form.Close(); }); });
 }

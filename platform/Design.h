@@ -54,3 +54,6 @@ struct TControlDesign {
 // row by row.
 void applyDesign(TForm& form, const TFormDesign& design, std::initializer_list<TControlDesign> controls);
 void applyDesign(std::initializer_list<TControlDesign> controls);
+
+// Escape closes the window, as the close box does (the information windows).
+void closeOnEscape(TForm& form);

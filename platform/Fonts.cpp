@@ -5,6 +5,7 @@
 
 #include "platform/Control.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
 
@@ -17,16 +18,34 @@ constexpr const char* wineFontDir = "/usr/share/wine/fonts/";
 constexpr const char* wineFonts[] = {"system.ttf", "ms_sans_serif.ttf", "tahoma.ttf"};
 
 bool haveWineFonts = false;
+TFaces faces = TFaces::Bitmap;
+
+bool addFont(const char* file)
+{
+    const QString path = QLatin1String(wineFontDir) + QLatin1String(file);
+    return QFile::exists(path) && QFontDatabase::addApplicationFont(path) >= 0;
+}
 
 struct Face {
     QString family;
     int pixelSize;
+    qreal letterSpacing = 0; // pixels added after each character
 };
 
 // The fixed layout was measured with the Windows raster fonts; each face
 // here was picked for the widths of the captions it draws.
 Face lookAlike(const QString& name, int pixelHeight, bool bold)
 {
+    if (faces == TFaces::Scalable) {
+        // Bold System: Liberation Sans Bold at its character height, set a
+        // little wider to the bitmap's widths (Wine's Tahoma Bold draws no
+        // heavier than its regular). Regular MS Sans Serif: the outline
+        // Tahoma, whose widths at 11 are the bitmap's to a pixel or two.
+        if (name == QLatin1String("System") && bold)
+            return Face{"Liberation Sans", 13, 0.3};
+        if (name == QLatin1String("MS Sans Serif") && !bold)
+            return haveWineFonts ? Face{"Tahoma", 11} : Face{"Liberation Sans", 11};
+    }
     if (name == QLatin1String("System")) {
         // Bold captions (the sample lines, the channel names) match the
         // bitmap System font to the pixel; it has one size, like the original.
@@ -51,12 +70,21 @@ Face lookAlike(const QString& name, int pixelHeight, bool bold)
 void loadApplicationFonts()
 {
     bool all = true;
-    for (const char* file : wineFonts) {
-        const QString path = QLatin1String(wineFontDir) + QLatin1String(file);
-        if (!QFile::exists(path) || QFontDatabase::addApplicationFont(path) < 0)
-            all = false;
-    }
+    for (const char* file : wineFonts)
+        all = addFont(file) && all;
     haveWineFonts = all;
+    // The windows' fonts are made once, at start; the highest ratio decides.
+    faces = qApp && qApp->devicePixelRatio() > 1 ? TFaces::Scalable : TFaces::Bitmap;
+}
+
+TFaces fontFaces()
+{
+    return faces;
+}
+
+void setFontFaces(TFaces chosen)
+{
+    faces = chosen;
 }
 
 QFont makeFont(const QString& name, int pixelHeight, int styles)
@@ -68,5 +96,7 @@ QFont makeFont(const QString& name, int pixelHeight, int styles)
     font.setBold(bold);
     font.setItalic(styles & fsItalic);
     font.setUnderline(styles & fsUnderline);
+    if (face.letterSpacing != 0)
+        font.setLetterSpacing(QFont::AbsoluteSpacing, face.letterSpacing);
     return font;
 }

@@ -4,6 +4,7 @@
 #include "platform/Menu.h"
 
 #include "platform/Application.h"
+#include "platform/Edit.h"
 #include "platform/Form.h"
 
 #include <QAction>
@@ -18,9 +19,10 @@ TMenuItem::TMenuItem(QObject* owner, const QString& caption, QMenu* menu)
     if (menu_) {
         action_ = menu_->menuAction();
     } else {
-        action_ = new QAction(caption, this);
-        if (caption == QLatin1String("-"))
-            action_->setSeparator(true);
+        // A separator shows its line only: Qt would draw the "-" beside it.
+        const bool separator = caption == QLatin1String("-");
+        action_ = new QAction(separator ? QString() : caption, this);
+        action_->setSeparator(separator);
         connect(action_, &QAction::triggered, this, [this] {
             // Qt has already flipped a checkable action; the check mark is ours.
             action_->setChecked(checked_);
@@ -38,6 +40,16 @@ void TMenuItem::setChecked(bool checked)
     action_->setChecked(checked);
 }
 
+QList<QKeySequence> TMenuItem::shortcuts() const
+{
+    return action_->shortcuts();
+}
+
+void TMenuItem::setShortcuts(const QList<QKeySequence>& keys)
+{
+    action_->setShortcuts(keys);
+}
+
 TMenuItem* TMenuItem::add(const QString& caption)
 {
     if (!menu_) {
@@ -52,6 +64,8 @@ TMenuItem* TMenuItem::add(const QString& caption)
 
 void TMenuItem::click()
 {
+    // A value being typed counts as entered before the command runs.
+    finishTypingInFocusedBox();
     if (OnClick)
         Application->dispatch([this] { OnClick(this); });
 }

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QFont>
+#include <QKeySequence>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -18,7 +20,8 @@ class TForm;
 
 // One item of a menu, or a menu of the bar. A caption of "-" is a separator.
 // Clicking an item never turns its check mark: only code does, and setting
-// it runs no handler. The hint is kept but shown nowhere.
+// it runs no handler. The hint is kept but shown nowhere. Its shortcut keys
+// work while its window is active; the menu shows the first of them.
 class TMenuItem : public QObject {
 public:
     QString caption() const { return caption_; }
@@ -26,6 +29,8 @@ public:
     void setHint(const QString& hint) { hint_ = hint; }
     bool checked() const { return checked_; }
     void setChecked(bool checked);
+    QList<QKeySequence> shortcuts() const;
+    void setShortcuts(const QList<QKeySequence>& keys);
 
     // Adds an item under this one, making this one a menu.
     TMenuItem* add(const QString& caption);

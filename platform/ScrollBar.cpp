@@ -7,19 +7,39 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QWheelEvent>
 
 TScrollBar::TScrollBar(QWidget* parent)
     : TWidget<QScrollBar>(Qt::Horizontal, parent)
 {
     setRange(0, 100);
+    // An arrow moves a level by one; the trough and PageUp/PageDown by one
+    // hexadecimal digit.
     setSingleStep(1);
-    setPageStep(1);
+    setPageStep(16);
     // Qt leaves scroll bars out of the Tab chain; ours are in it.
     setFocusPolicy(Qt::StrongFocus);
     // "Scroll here" and friends would move the bar without a notification.
     setContextMenuPolicy(Qt::PreventContextMenu);
     connect(this, &QAbstractSlider::actionTriggered, this, [this](int action) { onAction(action); });
+}
+
+void TScrollBar::paintEvent(QPaintEvent* event)
+{
+    TWidget<QScrollBar>::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // The styles draw no focus on a scroll bar; without a mark the keys
+    // would seem to go nowhere.
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = rect().adjusted(1, 1, -1, -1);
+    option.backgroundColor = palette().color(QPalette::Window);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
 void TScrollBar::setPosition(int position)

@@ -21,7 +21,9 @@ enum class TScrollCode {
 
 using TScrollEvent = std::function<void(QObject* sender, TScrollCode code, int& scrollPos)>;
 
-// A horizontal channel bar. OnScroll runs for every user action and once more
+// A horizontal channel bar: arrows step 1, the trough and PageUp/PageDown
+// 16, Home and End go to the ends; with the focus it shows a focus mark.
+// OnScroll runs for every user action and once more
 // when the interaction ends (scEndScroll); setPosition() never runs it.
 // During OnScroll position() already holds the proposed level, so read-outs
 // follow the thumb at once; a handler may change scrollPos to override it.
@@ -39,6 +41,7 @@ public:
     TScrollEvent OnScroll;
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

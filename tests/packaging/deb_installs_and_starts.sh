@@ -36,6 +36,7 @@ expected=$( {
     echo usr/bin/huewise
     echo "usr/share/applications/$id.desktop"
     echo "usr/share/metainfo/$id.metainfo.xml"
+    echo "usr/share/man/man1/huewise.1.gz"
     for n in $sizes; do echo "usr/share/icons/hicolor/${n}x$n/apps/$id.png"; done
     echo "usr/share/icons/hicolor/scalable/apps/$id.svg"
 } | sort)

@@ -28,6 +28,7 @@ expected=$( {
     echo bin/huewise
     echo "share/applications/$id.desktop"
     echo "share/metainfo/$id.metainfo.xml"
+    echo "share/man/man1/huewise.1.gz"
     for n in $sizes; do echo "share/icons/hicolor/${n}x$n/apps/$id.png"; done
     echo "share/icons/hicolor/scalable/apps/$id.svg"
 } | sort)
@@ -57,6 +58,11 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
     || fail "metainfo does not launch $id.desktop"
 grep -q '<image[^>]*>https://[^<]*/docs/main-window.png</image>' "$metainfo" \
     || fail "metainfo does not show the README's screenshot"
+
+# The release entry names the version the package and --version carry.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")
+grep -q "<release version=\"$version\" date=\"[0-9]\{4\}-[0-9][0-9]-[0-9][0-9]\"" "$metainfo" \
+    || fail "metainfo has no dated release entry for $version"
 
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $id.desktop"
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $id.metainfo.xml"

@@ -87,19 +87,23 @@ TEST_F(ScrollBarTest, ArrowClicksMoveByOneAndEndTheInteraction)
         (std::vector<Notification>{{scLineUp, 0, 0}, {scEndScroll, 0, 0}, {scLineUp, 0, 0}, {scEndScroll, 0, 0}}));
 }
 
-TEST_F(ScrollBarTest, TroughClickMovesByExactlyOne)
+TEST_F(ScrollBarTest, TroughClickMovesByOneHexadecimalDigit)
 {
     bar->setPosition(100);
     click(QStyle::SC_ScrollBarAddPage);
-    EXPECT_EQ(bar->position(), 101);
+    EXPECT_EQ(bar->position(), 116);
     click(QStyle::SC_ScrollBarSubPage);
     EXPECT_EQ(bar->position(), 100);
     EXPECT_EQ(seen,
         (std::vector<Notification>{
-            {scPageDown, 101, 101}, {scEndScroll, 101, 101}, {scPageUp, 100, 100}, {scEndScroll, 100, 100}}));
+            {scPageDown, 116, 116}, {scEndScroll, 116, 116}, {scPageUp, 100, 100}, {scEndScroll, 100, 100}}));
+    // Near an end the step stops there.
+    bar->setPosition(250);
+    click(QStyle::SC_ScrollBarAddPage);
+    EXPECT_EQ(bar->position(), 255);
 }
 
-TEST_F(ScrollBarTest, KeysMoveLikeAWindowsScrollBar)
+TEST_F(ScrollBarTest, KeysMoveByOneBySixteenAndToTheEnds)
 {
     const struct {
         Qt::Key key;
@@ -110,8 +114,8 @@ TEST_F(ScrollBarTest, KeysMoveLikeAWindowsScrollBar)
         {Qt::Key_Down, scLineDown, 11},
         {Qt::Key_Left, scLineUp, 9},
         {Qt::Key_Up, scLineUp, 9},
-        {Qt::Key_PageDown, scPageDown, 11},
-        {Qt::Key_PageUp, scPageUp, 9},
+        {Qt::Key_PageDown, scPageDown, 26},
+        {Qt::Key_PageUp, scPageUp, 0},
         {Qt::Key_Home, scTop, 0},
         {Qt::Key_End, scBottom, 255},
     };
@@ -158,6 +162,42 @@ TEST_F(ScrollBarTest, HandlerCanOverrideTheProposedLevel)
     bar->OnScroll = [](QObject*, TScrollCode, int& scrollPos) { scrollPos = 7; };
     QTest::keyClick(bar, Qt::Key_End);
     EXPECT_EQ(bar->position(), 7);
+}
+
+TEST_F(ScrollBarTest, FocusShowsAMarkAroundTheBar)
+{
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    auto* other = new TScrollBar(form.client());
+    other->setBounds(64, 0, 121, 18);
+    other->show();
+    other->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return other->hasFocus(); }));
+    const QImage without = bar->grab().toImage();
+    QTest::keyClick(other, Qt::Key_Tab);
+    ASSERT_TRUE(bar->hasFocus());
+    const QImage with = bar->grab().toImage();
+    ASSERT_EQ(with.size(), without.size());
+    // The mark runs along the edge, all round: every side changes.
+    int top = 0, bottom = 0, left = 0, right = 0;
+    for (int x = 0; x < with.width(); ++x) {
+        for (int y : {1, 2}) {
+            top += with.pixel(x, y) != without.pixel(x, y);
+            bottom += with.pixel(x, with.height() - 1 - y) != without.pixel(x, with.height() - 1 - y);
+        }
+    }
+    for (int y = 0; y < with.height(); ++y) {
+        for (int x : {1, 2}) {
+            left += with.pixel(x, y) != without.pixel(x, y);
+            right += with.pixel(with.width() - 1 - x, y) != without.pixel(with.width() - 1 - x, y);
+        }
+    }
+    EXPECT_GT(top, with.width() / 2);
+    EXPECT_GT(bottom, with.width() / 2);
+    EXPECT_GT(left, with.height() / 2);
+    EXPECT_GT(right, with.height() / 2);
+    QTest::keyClick(bar, Qt::Key_Tab);
+    EXPECT_EQ(bar->grab().toImage(), without) << "the mark stays after the focus left";
 }
 
 TEST_F(ScrollBarTest, WheelNotchIsOneStepEndedAtOnce)

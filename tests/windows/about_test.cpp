@@ -219,6 +219,10 @@ TEST_F(AboutTest, OKHasTheFocusAndClosesTheBoxWhichComesBackUnchanged)
     // Like the library's OK kind, it is the default button: Enter presses it.
     QTest::keyClick(about.OKButton, Qt::Key_Return);
     EXPECT_FALSE(about.isVisible());
+
+    ASSERT_TRUE(showAndActivate(about));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(about.isVisible()) << "Escape left the box open";
 }
 
 } // namespace

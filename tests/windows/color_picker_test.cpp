@@ -99,8 +99,9 @@ TEST_F(ColorPickerTest, WhiteWithOkFromTheDefaultState)
     EXPECT_EQ(v.working, QStringLiteral("FFFFFF"));
     EXPECT_EQ(v.tile, clWhite);
     EXPECT_EQ(v.summaries[0], QStringLiteral("FFFFFF"));
+    // Both read-outs of a level agree after a pick.
     for (const QString& decimal : v.decimal)
-        EXPECT_EQ(decimal, QStringLiteral("0")) << "a pick wrote a decimal box";
+        EXPECT_EQ(decimal, QStringLiteral("255"));
     expectInvariantAtRest(w);
 }
 
@@ -112,8 +113,22 @@ TEST_F(ColorPickerTest, ChosenColourIsSpreadOverSlidersBoxesAndWorkingColour)
     EXPECT_EQ(v.levels[0], 18);
     EXPECT_EQ(v.levels[1], 52);
     EXPECT_EQ(v.levels[2], 86);
+    EXPECT_EQ(v.decimal[0] + u' ' + v.decimal[1] + u' ' + v.decimal[2], QStringLiteral("18 52 86"));
     EXPECT_EQ(v.working, QStringLiteral("123456"));
     EXPECT_EQ(v.tile, 0x563412);
+    expectInvariantAtRest(w);
+}
+
+TEST_F(ColorPickerTest, DecimalBoxesAgreeWithTheHexBoxesAfterAPick)
+{
+    // Moved first, so the boxes held other numbers before the pick.
+    w.ScrollGreen->setFocus();
+    QTest::keyClick(w.ScrollGreen, Qt::Key_PageDown);
+    ASSERT_EQ(w.EditGreenDec->text(), QStringLiteral("16"));
+    pickThroughTile({QColor(0xAA, 0xFF, 0x7F)});
+    const SchemeView v = SchemeView::of(w);
+    EXPECT_EQ(v.hex[0] + u' ' + v.hex[1] + u' ' + v.hex[2], QStringLiteral("AA FF 7F"));
+    EXPECT_EQ(v.decimal[0] + u' ' + v.decimal[1] + u' ' + v.decimal[2], QStringLiteral("170 255 127"));
     expectInvariantAtRest(w);
 }
 
@@ -146,6 +161,9 @@ TEST_F(ColorPickerTest, WithTextActiveOnlyTheTextSampleChanges)
     expected.levels[0] = 18;
     expected.levels[1] = 52;
     expected.levels[2] = 86;
+    expected.decimal[0] = QStringLiteral("18");
+    expected.decimal[1] = QStringLiteral("52");
+    expected.decimal[2] = QStringLiteral("86");
     expected.working = QStringLiteral("123456");
     EXPECT_EQ(SchemeView::of(w), expected);
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/Contrast.h"
+#include "core/Placement.h"
 #include "core/VisionChecks.h"
 #include "platform/Label.h"
 #include "platform/Menu.h"
@@ -19,6 +20,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QFontMetrics>
+#include <QScreen>
 #include <QTest>
 
 namespace {
@@ -84,6 +86,67 @@ TEST_F(ContrastWindowTest, FollowsSlidersAttributeSwitchesAndPastesWithoutTouchi
     ASSERT_TRUE(chooseFromMenu(w, Qt::Key_O, Qt::Key_C));
     EXPECT_EQ(w.ContrastForm, first);
     EXPECT_EQ(row(0)[1], QStringLiteral("21.00:1"));
+}
+
+TEST_F(ContrastWindowTest, EveryColumnHasAHeadingThatFits)
+{
+    std::vector<TLabel*> headings;
+    for (TLabel* label : w.ContrastForm->findChildren<TLabel*>()) {
+        if (label->y() == 8)
+            headings.push_back(label);
+    }
+    std::sort(headings.begin(), headings.end(), [](TLabel* a, TLabel* b) { return a->x() < b->x(); });
+    QStringList captions;
+    for (TLabel* heading : headings) {
+        captions << heading->caption();
+        EXPECT_TRUE(heading->font().bold());
+        EXPECT_LE(QFontMetrics(heading->font()).horizontalAdvance(heading->caption()), heading->width());
+    }
+    // The fourth column holds the AAA verdicts.
+    EXPECT_EQ(captions, (QStringList{"Pair", "Ratio", "Normal text", "Enhanced"}));
+    EXPECT_TRUE(row(0)[3].contains(QStringLiteral("AAA")));
+}
+
+// Where the window goes beside the main window on this screen.
+QPoint besideMain(const TColor_Scan& w)
+{
+    const QSize frame = w.frameGeometry().size() - w.geometry().size();
+    return placement::besideWindow(
+        w.frameGeometry(), w.ContrastForm->size() + frame, w.screen()->availableGeometry(), 8);
+}
+
+TEST_F(ContrastWindowTest, OpensBesideTheMainWindowAndEscapeClosesIt)
+{
+    TContrastForm& contrast = *w.ContrastForm;
+    EXPECT_EQ(contrast.pos(), besideMain(w));
+    EXPECT_FALSE(contrast.frameGeometry().intersects(w.frameGeometry())) << "it covers the main window";
+    EXPECT_TRUE(w.screen()->availableGeometry().contains(contrast.frameGeometry()));
+
+    ASSERT_TRUE(showAndActivate(contrast));
+    QTest::keyClick(&contrast, Qt::Key_Escape);
+    EXPECT_FALSE(contrast.isVisible());
+    EXPECT_TRUE(w.isVisible());
+
+    // Not moved by the person: it follows the main window to its new place.
+    w.move(40, 30);
+    ASSERT_TRUE(chooseFromMenu(w, Qt::Key_O, Qt::Key_C));
+    EXPECT_EQ(contrast.pos(), besideMain(w));
+    EXPECT_FALSE(contrast.frameGeometry().intersects(w.frameGeometry()));
+}
+
+TEST_F(ContrastWindowTest, OnceMovedByThePersonItStaysWhereTheyPutIt)
+{
+    TContrastForm& contrast = *w.ContrastForm;
+    // What the window system reports after the person drags it.
+    contrast.move(300, 420);
+    contrast.close();
+    w.move(60, 10);
+    ASSERT_TRUE(chooseFromMenu(w, Qt::Key_O, Qt::Key_C));
+    EXPECT_EQ(contrast.pos(), QPoint(300, 420));
+    // Chosen again while open, it stays too.
+    w.move(0, 0);
+    ASSERT_TRUE(chooseFromMenu(w, Qt::Key_O, Qt::Key_C));
+    EXPECT_EQ(contrast.pos(), QPoint(300, 420));
 }
 
 TEST_F(ContrastWindowTest, CssCopyPutsTheThreeLinesOnTheClipboard)

@@ -154,14 +154,15 @@ TEST_F(EditingTest, KeysAndTroughClicksMoveAsExpected)
                 QTest::mouseClick(
                     w.ScrollRed, Qt::LeftButton, {}, scrollBarPart(w.ScrollRed, QStyle::SC_ScrollBarAddPage).center());
             },
-            1},
-        {"Page Down", [&] { pressKey(w.ScrollRed, Qt::Key_PageDown); }, 2},
+            16},
+        {"Page Down", [&] { pressKey(w.ScrollRed, Qt::Key_PageDown); }, 32},
         {"arrow click",
             [&] {
                 QTest::mouseClick(
                     w.ScrollRed, Qt::LeftButton, {}, scrollBarPart(w.ScrollRed, QStyle::SC_ScrollBarAddLine).center());
             },
-            3},
+            33},
+        {"Page Up", [&] { pressKey(w.ScrollRed, Qt::Key_PageUp); }, 17},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.what);

@@ -121,13 +121,14 @@ TEST_F(HelpTest, PagesShowTheirCaptionsAndEveryLineExactly)
                 "To paste your color scheme from an existing HTML work you must",
                 "copy you BODY tag to the clipbard then hit the paste speed button.",
             }},
-        // Our own text: only its shape is given.
+        // Our own texts: only their shape is given.
         {"About", help.MemoAbout, {}},
+        {"More", help.MemoMore, {}},
     };
     TTabbedNotebook& notebook = *help.TabbedNotebook;
-    ASSERT_EQ(notebook.count(), 5);
+    ASSERT_EQ(notebook.count(), 6);
     EXPECT_EQ(notebook.currentIndex(), 0);
-    for (int page = 0; page < 5; ++page) {
+    for (int page = 0; page < 6; ++page) {
         const auto& p = pages[page];
         SCOPED_TRACE(p.caption);
         EXPECT_EQ(displayedTabText(notebook, page), QLatin1String(p.caption));
@@ -147,6 +148,12 @@ TEST_F(HelpTest, PagesShowTheirCaptionsAndEveryLineExactly)
         EXPECT_EQ(about[line].isEmpty(), line == 4 || line == 8) << "line " << line + 1;
     EXPECT_TRUE(about.contains(QStringLiteral("E-mail: huewise@example.org")));
     EXPECT_TRUE(about.contains(QStringLiteral("Home page: https://huewise.example.org")));
+
+    // The sixth page names what the five leave out.
+    const QString more = help.MemoMore->lines().join(u' ');
+    for (const char* topic : {"Contrast Check", "Copy Scheme as CSS", "Typing values", "Enter", "Esc", "#336699",
+             "Ctrl+C", "Ctrl+V", "Ctrl+Shift+C", "F1", "Ctrl+Q", "Ctrl+Shift+S", "PgUp", "Paste takes a BODY tag"})
+        EXPECT_TRUE(more.contains(QLatin1String(topic))) << topic;
 }
 
 TEST_F(HelpTest, MemosAreReadOnlyWrappedInTheBoldFontAndFillTheirPagesWithTheWholeText)
@@ -154,9 +161,10 @@ TEST_F(HelpTest, MemosAreReadOnlyWrappedInTheBoldFontAndFillTheirPagesWithTheWho
     ASSERT_TRUE(showAndActivate(help));
     TTabbedNotebook& notebook = *help.TabbedNotebook;
     EXPECT_EQ(notebook.geometry(), help.client()->rect());
-    TMemo* const memos[] = {help.MemoIntro, help.MemoMain, help.MemoCsutom, help.MemoCnP, help.MemoAbout};
-    ASSERT_EQ(notebook.count(), 5);
-    for (int page = 0; page < 5; ++page) {
+    TMemo* const memos[] = {
+        help.MemoIntro, help.MemoMain, help.MemoCsutom, help.MemoCnP, help.MemoAbout, help.MemoMore};
+    ASSERT_EQ(notebook.count(), 6);
+    for (int page = 0; page < 6; ++page) {
         clickTab(notebook, page);
         ASSERT_EQ(notebook.currentIndex(), page);
         TMemo* memo = memos[page];
@@ -208,6 +216,18 @@ TEST_F(HelpTest, TabsUseTheRegularFontAndAllFitOneRow)
     }
     EXPECT_LE(bar->tabRect(bar->count() - 1).right(), bar->width() - 1) << "the last tab is cut off";
     EXPECT_LE(bar->width(), help.clientWidth());
+}
+
+TEST_F(HelpTest, EscapeClosesItLikeTheCloseBox)
+{
+    ASSERT_TRUE(showAndActivate(help));
+    clickTab(*help.TabbedNotebook, 5);
+    // The focus on the page's text, where a reader leaves it.
+    help.MemoMore->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(help.isVisible());
+    ASSERT_TRUE(showAndActivate(help));
+    EXPECT_EQ(help.TabbedNotebook->currentIndex(), 5);
 }
 
 TEST_F(HelpTest, KeepsTheChosenPageFromOneShowingToTheNext)

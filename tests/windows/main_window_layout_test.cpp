@@ -75,7 +75,8 @@ TEST_F(MainWindowTest, EveryControlStandsWhereDesignedWithItsCaptionAndHint)
         {"EditGreenDec", w.EditGreenDec, w.PnlMain, 240, 224, 33, 24, "0", "Green decimal value."},
         {"EditBlueDec", w.EditBlueDec, w.PnlMain, 240, 256, 33, 24, "0", "Blue decimal value."},
         {"LblColor", w.LblColor, w.PnlMain, 176, 8, 48, 16, "000000", ""},
-        {"RBBGColor", w.RBBGColor, w.GBProperty, 8, 18, 73, 17, "BGColor", "Change background color."},
+        // Room for the bold caption and its focus box inside the group's frame.
+        {"RBBGColor", w.RBBGColor, w.GBProperty, 8, 17, 79, 19, "BGColor", "Change background color."},
         {"RBText", w.RBText, w.GBProperty, 8, 37, 57, 17, "Text", "Change text color."},
         {"RBLink", w.RBLink, w.GBProperty, 8, 57, 60, 17, "Link", "Change link color."},
         {"RBVlink", w.RBVlink, w.GBProperty, 8, 77, 60, 17, "VLink", "Change visted link color."},
@@ -121,6 +122,39 @@ TEST_F(MainWindowTest, NoCaptionOfTheFixedLayoutIsClipped)
     }
 }
 
+// The caption with its focus box, where the style draws them.
+QRect focusBoxOf(const TRadioButton* button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->caption();
+    option.state |= QStyle::State_HasFocus;
+    return button->style()->subElementRect(QStyle::SE_RadioButtonFocusRect, &option, button);
+}
+
+TEST_F(MainWindowTest, BoldCaptionAndItsFocusBoxStayInsideTheButtonAndTheGroupFrame)
+{
+    ASSERT_TRUE(showAndActivate(w));
+    for (TRadioButton* button : {w.RBBGColor, w.RBText, w.RBLink, w.RBVlink}) {
+        SCOPED_TRACE(button->caption().toStdString());
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->caption();
+        const QRect contents = button->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, button);
+        const QRect text = button->style()->itemTextRect(
+            QFontMetrics(button->font()), contents, Qt::AlignLeft | Qt::AlignVCenter, true, button->caption());
+        // The ink, a pixel short of the edge; the box a pixel around the text.
+        EXPECT_LT(contents.left() + QFontMetrics(button->font()).boundingRect(button->caption()).right(),
+            button->width() - 1);
+        EXPECT_TRUE(button->rect().contains(text.adjusted(-1, -1, 1, 1)))
+            << "no room for the focus box around the caption";
+        EXPECT_TRUE(button->rect().contains(focusBoxOf(button)));
+        // The frame's lines are the group's last two columns.
+        EXPECT_LT(button->geometry().right(), w.GBProperty->width() - 2) << "the button runs into the group's frame";
+    }
+    EXPECT_LT(w.RBBGColor->geometry().bottom(), w.RBText->geometry().top());
+}
+
 TEST_F(MainWindowTest, WindowIsFixedWithCloseBoxOnlyAndAnUndecoratedCaption)
 {
     EXPECT_EQ(w.caption(), QStringLiteral("Huewise"));
@@ -162,11 +196,12 @@ TEST_F(MainWindowTest, DesignedStateShowsTheDefaultScheme)
         EXPECT_EQ(bar->max(), 255);
         EXPECT_EQ(bar->position(), 0);
         EXPECT_EQ(bar->singleStep(), 1);
-        EXPECT_EQ(bar->pageStep(), 1);
+        EXPECT_EQ(bar->pageStep(), 16);
     }
+    // The boxes take typed values; a hex box has room for "#RRGGBB".
     for (TEdit* edit : {w.EditRedHex, w.EditGreenHex, w.EditBlueHex, w.EditRedDec, w.EditGreenDec, w.EditBlueDec})
-        EXPECT_TRUE(edit->isReadOnly());
-    EXPECT_EQ(w.EditRedHex->maxLength(), 2);
+        EXPECT_FALSE(edit->isReadOnly());
+    EXPECT_EQ(w.EditRedHex->maxLength(), 7);
     EXPECT_EQ(w.EditBlueDec->maxLength(), 3);
     EXPECT_EQ(w.TmrSplash->interval(), 5000);
     EXPECT_TRUE(TColor_Scan().TmrSplash->enabled()) << "the hand-over timer runs from creation";
@@ -184,20 +219,22 @@ TEST_F(MainWindowTest, OnlyBGColorIsBold)
     EXPECT_NE(bold.horizontalAdvance(QStringLiteral("Text")), plain.horizontalAdvance(QStringLiteral("Text")));
 }
 
-TEST_F(MainWindowTest, TabCyclesThroughTheCheckedButtonAndTheThreeBars)
+TEST_F(MainWindowTest, TabCyclesThroughTheCheckedButtonTheThreeBarsAndThenTheBoxes)
 {
     ASSERT_TRUE(showAndActivate(w));
     w.RBBGColor->setFocus();
     ASSERT_EQ(QApplication::focusWidget(), w.RBBGColor);
-    const QWidget* expected[] = {w.ScrollRed, w.ScrollGreen, w.ScrollBlue, w.RBBGColor, w.ScrollRed};
+    // The boxes come after the bars, a column at a time.
+    const QWidget* expected[] = {w.ScrollRed, w.ScrollGreen, w.ScrollBlue, w.EditRedHex, w.EditGreenHex, w.EditBlueHex,
+        w.EditRedDec, w.EditGreenDec, w.EditBlueDec, w.RBBGColor, w.ScrollRed};
     for (const QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next);
     }
     // After choosing another attribute, that button is the stop instead.
     QTest::mouseClick(w.RBLink, Qt::LeftButton, {}, QPoint(6, 8));
-    w.ScrollBlue->setFocus();
-    QTest::keyClick(w.ScrollBlue, Qt::Key_Tab);
+    w.EditBlueDec->setFocus();
+    QTest::keyClick(w.EditBlueDec, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), w.RBLink);
 }
 
@@ -273,7 +310,6 @@ TEST(MainWindowMenus, HoldTheirItemsInOrderWithTheDesignedCheckMarks)
             EXPECT_EQ(items[i]->hint(), QLatin1String(menu.items[i].hint));
             EXPECT_EQ(items[i]->checked(), menu.items[i].checked);
             EXPECT_EQ(items[i]->action()->isSeparator(), menu.items[i].caption == std::string("-"));
-            EXPECT_TRUE(items[i]->action()->shortcut().isEmpty());
         }
     }
 }

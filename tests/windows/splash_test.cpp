@@ -1,10 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Huewise team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/Startup.h"
+#include "platform/Application.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
 #include "platform/Timer.h"
+#include "windows/Colr_frm/Colr_frm.h"
 #include "windows/Splash/Splash.h"
 
 #include <gtest/gtest.h>
@@ -108,6 +111,65 @@ TEST_F(SplashTest, TimerTicksOnItsOwnInTheLoop)
     QTest::qWait(450);
     EXPECT_GT(splash.color(), 0);
     EXPECT_EQ(splash.color() % TFormSplash::colorStep, 0);
+}
+
+// The program's own splash, with the main window waiting behind it.
+class SplashHandOverTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        createProgramWindows(*Application);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(FormSplash));
+    }
+    void TearDown() override { Application->Reset(); }
+
+    static void expectHandedOver()
+    {
+        EXPECT_FALSE(FormSplash->isVisible());
+        EXPECT_TRUE(Color_Scan->isVisible());
+        EXPECT_FALSE(Color_Scan->TmrSplash->enabled()) << "the hand-over could come again";
+        EXPECT_FALSE(FormSplash->TmrColor->enabled());
+    }
+};
+
+TEST_F(SplashHandOverTest, AClickAnywhereOnTheSplashHandsOverAtOnce)
+{
+    // The picture, the version text, a letter and the bare panel each take the click.
+    const char* const targets[] = {"picture", "version", "letter", "panel"};
+    for (const char* const& target : targets) {
+        SCOPED_TRACE(target);
+        Application->Reset();
+        createProgramWindows(*Application);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(FormSplash));
+        EXPECT_FALSE(Color_Scan->isVisible());
+        // The targets are those of this run's splash: look them up again.
+        QWidget* const now[] = {
+            FormSplash->ProgramIcon, FormSplash->LblVersion, FormSplash->Label5, FormSplash->Panel1};
+        QWidget* at = now[&target - targets];
+        QTest::mouseClick(at, Qt::LeftButton, {}, at == FormSplash->Panel1 ? QPoint(300, 5) : QPoint(3, 10));
+        expectHandedOver();
+    }
+}
+
+TEST_F(SplashHandOverTest, AnyKeyOnTheSplashHandsOverAtOnce)
+{
+    QApplication::setActiveWindow(FormSplash);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(FormSplash));
+    EXPECT_FALSE(Color_Scan->isVisible());
+    QTest::keyClick(FormSplash, Qt::Key_Space);
+    expectHandedOver();
+    // A second key, now on the hidden splash, changes nothing.
+    QTest::keyClick(FormSplash, Qt::Key_Return);
+    EXPECT_TRUE(Color_Scan->isVisible());
+}
+
+TEST_F(SplashHandOverTest, WithoutAClickOrKeyTheMainWindowWaitsForTheTimer)
+{
+    QTest::qWait(400);
+    EXPECT_TRUE(FormSplash->isVisible());
+    EXPECT_FALSE(Color_Scan->isVisible());
+    EXPECT_EQ(Color_Scan->TmrSplash->interval(), 5000);
+    EXPECT_TRUE(Color_Scan->TmrSplash->enabled());
 }
 
 } // namespace

@@ -77,6 +77,7 @@ void TAboutBox::applyDesign()
             {OKButton, {111, 202, 77, 27}, "OK", {}, captionFont, {}, clBlack},
         });
 
+    closeOnEscape(*this);
     Panel1->setBevelInner(TBevelCut::bvRaised);
     Panel1->setBevelOuter(TBevelCut::bvLowered);
 

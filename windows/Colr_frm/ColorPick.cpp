@@ -19,11 +19,15 @@ void TColor_Scan::ColorPanelClick(QObject*)
     const struct {
         TEdit* hexBox;
         TScrollBar* bar;
+        TEdit* decimalBox;
         qsizetype at;
-    } channels[] = {{EditRedHex, ScrollRed, 4}, {EditGreenHex, ScrollGreen, 2}, {EditBlueHex, ScrollBlue, 0}};
+    } channels[] = {{EditRedHex, ScrollRed, EditRedDec, 4}, {EditGreenHex, ScrollGreen, EditGreenDec, 2},
+        {EditBlueHex, ScrollBlue, EditBlueDec, 0}};
     for (const auto& channel : channels) {
         channel.hexBox->setText(text.mid(channel.at, 2));
         channel.bar->setPosition(StrToInt(u'$' + text.mid(channel.at, 2)));
+        // Both read-outs of a level show it: the decimal boxes follow the pick too.
+        channel.decimalBox->setText(IntToStr(channel.bar->position()));
     }
     LblColor->setCaption(EditRedHex->text() + EditGreenHex->text() + EditBlueHex->text());
     applyToActiveProperty();

@@ -107,6 +107,10 @@ void TColor_Scan::wireEvents()
     ScrollRed->OnScroll = scroll(&TColor_Scan::ScrollRedScroll);
     ScrollGreen->OnScroll = scroll(&TColor_Scan::ScrollGreenScroll);
     ScrollBlue->OnScroll = scroll(&TColor_Scan::ScrollBlueScroll);
+    for (TEdit* box : {EditRedHex, EditGreenHex, EditBlueHex})
+        box->OnAccept = notify(&TColor_Scan::EditHexAccept);
+    for (TEdit* box : {EditRedDec, EditGreenDec, EditBlueDec})
+        box->OnAccept = notify(&TColor_Scan::EditDecAccept);
 
     // The tile answers only where it is bare: its sample lines take their own clicks.
     ColorPanel->OnClick = notify(&TColor_Scan::ColorPanelClick);

@@ -7,6 +7,10 @@
 #include "platform/Form.h"
 #include "platform/ScrollBar.h"
 
+#include <QPoint>
+#include <array>
+#include <optional>
+
 class TColorDialog;
 class TContrastForm;
 class TEdit;
@@ -134,7 +138,7 @@ public:
     TMenuItem* CopyCss1;
     TMenuItem* N4;
     TMenuItem* ContrastCheck1;
-    // Made on first use, then the same window each time.
+    // Made on first use, then the same window each time, opened beside this one.
     TContrastForm* ContrastForm = nullptr;
     void CopyCssClick(QObject* Sender);
     void ContrastCheckClick(QObject* Sender);
@@ -168,6 +172,11 @@ public:
     void LinkLblDblClick(QObject* Sender);
     void VLinkLblDblClick(QObject* Sender);
     void SBPasteClick(QObject* Sender);
+    // A value typed into a box and entered: it moves the channel's slider
+    // there and runs the slider's scroll handler. A whole colour typed into
+    // a hex box moves all three.
+    void EditHexAccept(QObject* Sender);
+    void EditDecAccept(QObject* Sender);
     // Each turns its option over; two calls in a row change nothing.
     void SwitchHints();
     void SwitchToolBar();
@@ -191,6 +200,15 @@ private:
     void applyToActiveProperty();
     TColor sliderColor() const;
     void scrollChannel(TScrollBar* bar, TEdit* hexBox, TEdit* decimalBox);
+    struct Channel {
+        TScrollBar* bar;
+        TEdit* hexBox;
+        TEdit* decimalBox;
+        void (TColor_Scan::*scrollHandler)(QObject*, TScrollCode, int&);
+    };
+    // Red, green, blue.
+    std::array<Channel, 3> channels() const;
+    void moveChannelsTo(const std::array<std::optional<int>, 3>& levels);
     // The working colour into the attribute's summary, the sliders' colour
     // onto the preview.
     void applyWorkingColor(SchemeSlot slot);
@@ -206,8 +224,12 @@ private:
     void applyStoredOptions();
     // Brings an open Contrast window up to the colours now shown.
     void schemeChanged();
+    void placeContrastForm();
 
     std::array<TSchemeAttribute, 4> attributes_{};
+    // Where the Contrast window was last placed, to tell when it was moved.
+    std::optional<QPoint> contrastPlacedAt_;
+    bool contrastMoved_ = false;
 };
 
 // The one-letter marker of the attribute being edited: B, T, L or V.

@@ -3,9 +3,20 @@
 
 #include "windows/Colr_frm/Colr_frm.h"
 
+#include "core/Placement.h"
+#include "platform/Design.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
 #include "windows/Contrast_frm/Contrast_frm.h"
+
+#include <QScreen>
+
+namespace {
+
+// Between the main window's frame and the Contrast window's.
+constexpr int contrastGap = 8;
+
+} // namespace
 
 TColor_Scan::~TColor_Scan()
 {
@@ -20,12 +31,33 @@ void TColor_Scan::schemeChanged()
     ContrastForm->showScheme(previewColors());
 }
 
+void TColor_Scan::placeContrastForm()
+{
+    // Once the person has moved it, it stays where they put it.
+    if (contrastPlacedAt_ && ContrastForm->pos() != *contrastPlacedAt_)
+        contrastMoved_ = true;
+    if (contrastMoved_)
+        return;
+    QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    // Its frame is not known before it is first shown: take ours as its like.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    ContrastForm->move(placement::besideWindow(
+        frameGeometry(), ContrastForm->size() + frame, screen->availableGeometry(), contrastGap));
+    contrastPlacedAt_ = ContrastForm->pos();
+}
+
 void TColor_Scan::ContrastCheckClick(QObject*)
 {
     if (!ContrastForm) {
         ContrastForm = new TContrastForm();
         ContrastForm->DoCreate();
+        // Beside this window, not in the middle of the screen over it.
+        ContrastForm->setPosition(TPosition::poDesigned);
+        closeOnEscape(*ContrastForm);
     }
+    placeContrastForm();
     ContrastForm->Show();
     schemeChanged();
 }

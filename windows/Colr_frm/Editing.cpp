@@ -5,6 +5,7 @@
 
 #include "core/ColorNotation.h"
 #include "core/SysUtils.h"
+#include "core/TypedValue.h"
 #include "platform/Edit.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
@@ -110,6 +111,67 @@ void TColor_Scan::ScrollGreenScroll(QObject*, TScrollCode, int&)
 void TColor_Scan::ScrollBlueScroll(QObject*, TScrollCode, int&)
 {
     scrollChannel(ScrollBlue, EditBlueHex, EditBlueDec);
+}
+
+std::array<TColor_Scan::Channel, 3> TColor_Scan::channels() const
+{
+    using T = TColor_Scan;
+    return {{
+        {ScrollRed, EditRedHex, EditRedDec, &T::ScrollRedScroll},
+        {ScrollGreen, EditGreenHex, EditGreenDec, &T::ScrollGreenScroll},
+        {ScrollBlue, EditBlueHex, EditBlueDec, &T::ScrollBlueScroll},
+    }};
+}
+
+void TColor_Scan::moveChannelsTo(const std::array<std::optional<int>, 3>& levels)
+{
+    // As if each slider had been moved there: the bar first, then its own
+    // scroll handler does the rest, ending the interaction where it rests.
+    const auto all = channels();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (levels[i])
+            all[i].bar->setPosition(*levels[i]);
+    }
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (!levels[i])
+            continue;
+        int scrollPos = all[i].bar->position();
+        (this->*all[i].scrollHandler)(all[i].bar, TScrollCode::scEndScroll, scrollPos);
+    }
+}
+
+void TColor_Scan::EditHexAccept(QObject* Sender)
+{
+    const auto all = channels();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (Sender != all[i].hexBox)
+            continue;
+        const QString text = all[i].hexBox->text();
+        if (const auto level = typed::hexLevel(text)) {
+            std::array<std::optional<int>, 3> levels;
+            levels[i] = *level;
+            moveChannelsTo(levels);
+        } else if (const auto color = typed::wholeColor(text)) {
+            const TColor value = colorValue(*color);
+            moveChannelsTo({redOf(value), greenOf(value), blueOf(value)});
+        }
+        return;
+    }
+}
+
+void TColor_Scan::EditDecAccept(QObject* Sender)
+{
+    const auto all = channels();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (Sender != all[i].decimalBox)
+            continue;
+        if (const auto level = typed::decimalLevel(all[i].decimalBox->text())) {
+            std::array<std::optional<int>, 3> levels;
+            levels[i] = *level;
+            moveChannelsTo(levels);
+        }
+        return;
+    }
 }
 
 void TColor_Scan::loadAttribute(SchemeSlot slot)

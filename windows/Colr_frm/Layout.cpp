@@ -5,6 +5,7 @@
 
 #include "art/ProgramArt.h"
 #include "core/ColorNotation.h"
+#include "core/TypedValue.h"
 #include "platform/ColorDialog.h"
 #include "platform/Design.h"
 #include "platform/Edit.h"
@@ -81,7 +82,10 @@ void TColor_Scan::applyDesign()
             {EditBlueDec, {240, 256, 33, 24}, "0", "Blue decimal value."},
             {LblColor, {176, 8, 48, 16}, "000000"},
 
-            {RBBGColor, {8, 18, 73, 17}, "BGColor", "Change background color.", TFontDesign{"System", 11, fsBold}, {},
+            // Wider and taller than the 73 x 17 it was measured for, which
+            // cut the bold caption at its last letter and its focus box at
+            // the edges; the caption stays where it was.
+            {RBBGColor, {8, 17, 79, 19}, "BGColor", "Change background color.", TFontDesign{"System", 11, fsBold}, {},
                 clBlack},
             {RBText, {8, 37, 57, 17}, "Text", "Change text color."},
             {RBLink, {8, 57, 60, 17}, "Link", "Change link color."},
@@ -122,14 +126,24 @@ void TColor_Scan::applyDesign()
         bar->setMax(255);
         bar->setPosition(0);
     }
-    for (TEdit* edit : {EditRedHex, EditGreenHex, EditBlueHex, EditRedDec, EditGreenDec, EditBlueDec}) {
-        edit->setReadOnly(true);
-        edit->setTabStop(TTabStop::No);
+    // The boxes take typed values: two hex digits, or a whole colour
+    // (#RRGGBB is the longest), and 0 to 255.
+    for (TEdit* edit : {EditRedHex, EditGreenHex, EditBlueHex}) {
+        edit->setMaxLength(7);
+        edit->setRule([](const QString& text) {
+            if (typed::hexLevel(text) || typed::wholeColor(text))
+                return TTextCheck::Complete;
+            return typed::hexEntryPrefix(text) ? TTextCheck::Partial : TTextCheck::Refused;
+        });
     }
-    for (TEdit* edit : {EditRedHex, EditGreenHex, EditBlueHex})
-        edit->setMaxLength(2);
-    for (TEdit* edit : {EditRedDec, EditGreenDec, EditBlueDec})
+    for (TEdit* edit : {EditRedDec, EditGreenDec, EditBlueDec}) {
         edit->setMaxLength(3);
+        edit->setRule([](const QString& text) {
+            if (typed::decimalLevel(text))
+                return TTextCheck::Complete;
+            return text.isEmpty() ? TTextCheck::Partial : TTextCheck::Refused;
+        });
+    }
     LblColor->setVisible(false);
     RBBGColor->setChecked(true);
 
@@ -163,9 +177,11 @@ void TColor_Scan::applyDesign()
 
 void TColor_Scan::applyTabOrder()
 {
-    // Only the checked attribute button and the three bars are Tab stops;
-    // the panels, the group and the read-outs never take the focus by Tab.
-    QWidget* order[] = {RBBGColor, RBText, RBLink, RBVlink, ScrollRed, ScrollGreen, ScrollBlue};
+    // Of the attribute buttons only the checked one is a Tab stop; then the
+    // three bars, then the boxes a column at a time, so 33 Tab 66 Tab 99
+    // fills the hex column. The panels and the group never take the focus.
+    QWidget* order[] = {RBBGColor, RBText, RBLink, RBVlink, ScrollRed, ScrollGreen, ScrollBlue, EditRedHex,
+        EditGreenHex, EditBlueHex, EditRedDec, EditGreenDec, EditBlueDec};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

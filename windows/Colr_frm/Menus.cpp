@@ -6,6 +6,9 @@
 #include "platform/Fonts.h"
 #include "platform/Menu.h"
 
+#include <QKeySequence>
+#include <optional>
+
 namespace {
 
 struct MenuEntry {
@@ -48,6 +51,42 @@ const MenuEntry menuEntries[] = {
     {&T::ContrastCheck1, &T::OptionsMnu, "&Contrast Check...", "", false},
 };
 
+// The keys people expect, Qt's standard ones where there is one; the named
+// key comes first, as the menu shows the first.
+struct ShortcutEntry {
+    TMenuItem* TColor_Scan::*item;
+    std::optional<QKeySequence::StandardKey> standard;
+    const char* named;
+    const char* also;
+};
+
+const ShortcutEntry shortcutEntries[] = {
+    {&T::NewMnu, QKeySequence::New, "Ctrl+N", nullptr},
+    {&T::OpenMnu, QKeySequence::Open, "Ctrl+O", nullptr},
+    {&T::SaveMnu, QKeySequence::Save, "Ctrl+S", nullptr},
+    {&T::SaveAsMnu, QKeySequence::SaveAs, "Ctrl+Shift+S", nullptr},
+    {&T::ExitMnu, QKeySequence::Quit, "Ctrl+Q", nullptr},
+    {&T::CopyScheme1, QKeySequence::Copy, "Ctrl+C", "Ctrl+Ins"},
+    {&T::PasteScheme1, QKeySequence::Paste, "Ctrl+V", "Shift+Ins"},
+    {&T::CopyCss1, std::nullopt, "Ctrl+Shift+C", nullptr},
+    {&T::HlpUsage, QKeySequence::HelpContents, "F1", nullptr},
+};
+
+QList<QKeySequence> keysOf(const ShortcutEntry& entry)
+{
+    QList<QKeySequence> keys{QKeySequence(QLatin1String(entry.named))};
+    if (entry.standard)
+        keys += QKeySequence::keyBindings(*entry.standard);
+    if (entry.also)
+        keys += QKeySequence(QLatin1String(entry.also));
+    QList<QKeySequence> unique;
+    for (const QKeySequence& key : keys) {
+        if (!key.isEmpty() && !unique.contains(key))
+            unique += key;
+    }
+    return unique;
+}
+
 } // namespace
 
 void TColor_Scan::createMenus()
@@ -60,5 +99,7 @@ void TColor_Scan::createMenus()
         item->setChecked(entry.checked);
         this->*entry.item = item;
     }
+    for (const ShortcutEntry& entry : shortcutEntries)
+        (this->*entry.item)->setShortcuts(keysOf(entry));
     MainMenu->setFont(makeFont(QStringLiteral("MS Sans Serif"), 11, fsRegular));
 }

@@ -72,7 +72,7 @@ const Column columns[] = {
     {8, 170, "Pair", TAlignment::taLeftJustify, fsRegular},
     {182, 50, "Ratio", TAlignment::taRightJustify, fsBold},
     {240, 90, "Normal text", TAlignment::taLeftJustify, fsRegular},
-    {334, 90, "", TAlignment::taLeftJustify, fsRegular},
+    {334, 90, "Enhanced", TAlignment::taLeftJustify, fsRegular},
 };
 
 TLabel* addCell(QWidget* parent, int column, int top, int styles)

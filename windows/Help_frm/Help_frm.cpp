@@ -9,6 +9,8 @@
 #include "platform/Memo.h"
 #include "platform/TabbedNotebook.h"
 
+#include <QProxyStyle>
+#include <QTabBar>
 #include <span>
 
 THelpForm* HelpForm = nullptr;
@@ -100,6 +102,36 @@ const char* const aboutLines[] = {
     "Colourton CT1 2AB",
 };
 
+// What the five pages above do not cover: what came after them.
+const char* const moreLines[] = {
+    "Contrast Check (Options menu) shows how well each pair of colors",
+    "reads: text needs 4.5:1 for AA and 7:1 for AAA, and links need",
+    "3:1 against the text when they are not underlined.",
+    "Copy Scheme as CSS (Edit menu) copies the colors as style rules.",
+    "",
+    "Typing values: click a Hex or Dec box, type, then press Enter or",
+    "Tab. Esc puts the old value back. A Hex box also takes a whole",
+    "color: #336699, 336699 or #369.",
+    "",
+    "Keys: Ctrl+C copy, Ctrl+V paste, Ctrl+Shift+C copy as CSS,",
+    "F1 help, Ctrl+N, Ctrl+O, Ctrl+S and Ctrl+Shift+S color files,",
+    "Ctrl+Q exit. Sliders: arrows 1, PgUp and PgDn 16, Home and End.",
+    "",
+    "Paste takes a BODY tag or any text with BGCOLOR, TEXT, LINK or",
+    "VLINK values, as in TEXT=\"#000080\". A Hex or Dec box takes",
+    "a value or a whole color pasted into it.",
+};
+
+// Tabs with less room beside their captions, so that six fit the window.
+class TightTabs : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_TabBarTabHSpace ? value * 2 / 3 : value;
+    }
+};
+
 struct Page {
     const char* caption;
     TMemo* THelpForm::*memo;
@@ -112,6 +144,7 @@ const Page pages[] = {
     {"Custom Colors", &THelpForm::MemoCsutom, customLines},
     {"Cut && Paste", &THelpForm::MemoCnP, cutAndPasteLines},
     {"About", &THelpForm::MemoAbout, aboutLines},
+    {"More", &THelpForm::MemoMore, moreLines},
 };
 
 } // namespace
@@ -143,10 +176,15 @@ void THelpForm::applyDesign()
         },
         {});
 
+    closeOnEscape(*this);
     TabbedNotebook->setAlign(TAlign::alClient);
     // TabsPerRow 4 has no counterpart: Qt's tab bar keeps one row and adds
-    // scroll arrows when the tabs do not fit; all five fit this width.
+    // scroll arrows when the tabs do not fit; all six fit this width when
+    // set a little tighter.
     TabbedNotebook->setTabFont(makeFont(QStringLiteral("MS Sans Serif"), 11, fsRegular));
+    auto* tabs = new TightTabs;
+    tabs->setParent(TabbedNotebook->tabBar());
+    TabbedNotebook->tabBar()->setStyle(tabs);
     for (const Page& page : pages) {
         TMemo* memo = this->*page.memo;
         memo->setAlign(TAlign::alClient);

@@ -20,6 +20,9 @@ public:
     TMemo* MemoCsutom;
     TMemo* MemoCnP;
     TMemo* MemoAbout;
+    // After the five pages: the contrast check, the CSS copy, typed values,
+    // the keys and what can be pasted.
+    TMemo* MemoMore;
 
 private:
     void createControls();

@@ -5,12 +5,16 @@
 
 #include "art/NameLetters.h"
 #include "art/ProgramArt.h"
+#include "platform/Application.h"
 #include "platform/Design.h"
 #include "platform/Fonts.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
 #include "platform/Timer.h"
+#include "windows/Colr_frm/Colr_frm.h"
+
+#include <QKeyEvent>
 
 TFormSplash* FormSplash = nullptr;
 
@@ -26,6 +30,31 @@ TFormSplash::TFormSplash()
     applyDesign();
     OnCreate = [this](QObject* sender) { FormCreate(sender); };
     TmrColor->OnTimer = [this](QObject* sender) { TmrColorTimer(sender); };
+    // Every control of the window takes its own clicks; each one skips the wait.
+    for (TControl* control : std::initializer_list<TControl*>{
+             Panel1, ProgramIcon, Label1, Label4, Label5, Label6, Label7, Label8, Label9, LblVersion, LblAuthor})
+        control->OnClick = [this](QObject* sender) { FormClick(sender); };
+}
+
+void TFormSplash::FormClick(QObject*)
+{
+    handOverNow();
+}
+
+void TFormSplash::keyPressEvent(QKeyEvent* event)
+{
+    event->accept();
+    Application->dispatch([this] { handOverNow(); });
+}
+
+void TFormSplash::handOverNow()
+{
+    // The main window's own hand-over, run now instead of at the end of the
+    // five seconds; only while this is the program's splash and it has not
+    // happened yet.
+    if (Application->mainForm() != this || !Color_Scan || !Color_Scan->TmrSplash->enabled())
+        return;
+    Color_Scan->TmrSplash->tick();
 }
 
 void TFormSplash::createControls()

@@ -10,8 +10,9 @@ class TLabel;
 class TPanel;
 class TTimer;
 
-// Shown first and for five seconds while the main window is prepared; it is
-// the application's main form, so closing it ends the program.
+// Shown first and for five seconds while the main window is prepared, or
+// until a click or a key on it; it is the application's main form, so
+// closing it ends the program.
 class TFormSplash : public TForm {
 public:
     TFormSplash();
@@ -31,11 +32,16 @@ public:
 
     void FormCreate(QObject* Sender);
     void TmrColorTimer(QObject* Sender);
+    void FormClick(QObject* Sender);
 
     // The step of the version text's colour cycle.
     static constexpr TColor colorStep = 527600;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    void handOverNow();
     void createControls();
     void applyDesign();
 };
